@@ -1,0 +1,148 @@
+#include "app/main_window_win.h"
+
+#include <string>
+#include <vector>
+
+#include "app/main_window_layout_win.h"
+#include "chart/chart_bitmap_win.h"
+#include "settings/settings_file.h"
+#include "util/dialog_template_win.h"
+#include "util/number_text.h"
+#include "util/win_handles_win.h"
+#include "util/window_text_win.h"
+
+namespace vorna {
+
+HWND MainWindow = nullptr;
+
+namespace {
+
+constexpr int kIconResource = 103;
+
+HWND SavedFocus = nullptr;
+ScopedFont HeadingFont;
+
+// Height of an 8-point font at the screen's resolution, truncated toward
+// zero (-10 at 96 dots per inch, -13 at 120).
+int HeadingFontHeight() {
+  int dotsPerInch = 96;
+  {
+    ScopedWindowDc screen(nullptr);
+    if (screen.get() != nullptr) dotsPerInch = GetDeviceCaps(screen.get(), LOGPIXELSY);
+  }
+  return -(8 * dotsPerInch / 72);
+}
+
+HFONT CreateHeadingFont() {
+  LOGFONTA font{};
+  font.lfHeight = HeadingFontHeight();
+  font.lfWeight = 700;
+  font.lfUnderline = 1;
+  font.lfCharSet = ANSI_CHARSET;
+  lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+  return CreateFontIndirectA(&font);
+}
+
+void SetProgramIcon(HWND window) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  auto large = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(kIconResource), IMAGE_ICON, 32, 32, 0));
+  auto small = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(kIconResource), IMAGE_ICON, 16, 16, 0));
+  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+void FillLimitBoxes(HWND window) {
+  for (const SettingsField* field : FieldsEditedIn(EditedIn::MainWindow)) {
+    SetDlgItemTextA(window, field->boxId, NumberText(SettingsRecord.*field->number).c_str());
+  }
+}
+
+void OnInitDialog(HWND window) {
+  MainWindow = window;
+  SetProgramIcon(window);
+  HeadingFont.reset(CreateHeadingFont());
+  for (int heading : {kTestLimitsHeading, kDisplayRangesHeading}) {
+    SendDlgItemMessageA(window, heading, WM_SETFONT, reinterpret_cast<WPARAM>(HeadingFont.get()),
+                        0);
+  }
+  MainChartBitmap().Create(GetDlgItem(window, kChartArea));
+  FillLimitBoxes(window);
+  ShowWindow(GetDlgItem(window, kReportButton), SW_HIDE);
+}
+
+// Keeps the keyboard focus where it was when the user comes back.
+void OnNcActivate(bool active) {
+  if (!active) {
+    SavedFocus = GetFocus();
+  } else if (SavedFocus != nullptr) {
+    SetFocus(SavedFocus);
+    SavedFocus = nullptr;
+  }
+}
+
+void OnEnd(HWND window) {
+  SaveSettings();
+  EndDialog(window, 0);
+}
+
+void OnCommand(HWND window, int id, int notification) {
+  // Commands run for clicks (0) and accelerators (1) only.
+  if (notification != 0 && notification != 1) return;
+  switch (id) {
+    case kEndButton:
+      OnEnd(window);
+      break;
+    default:
+      break;
+  }
+}
+
+void OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlID == kChartArea) MainChartBitmap().PaintInto(item.hDC);
+}
+
+INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInitDialog(window);
+      break;
+    case WM_NCACTIVATE:
+      OnNcActivate(wParam != 0);
+      break;
+    case WM_COMMAND:
+      OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+      break;
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      break;
+    case WM_SYSCOMMAND:
+      // A system close ends the window at once without saving.
+      if ((wParam & 0xFFF0) == SC_CLOSE) EndDialog(window, 0);
+      break;
+    default:
+      break;
+  }
+  // Always 0: the platform's default dialog processing follows.
+  return 0;
+}
+
+}  // namespace
+
+void BuildMainWindow(HWND owner) {
+  DialogTemplate dialog(MainWindowSpec(), MainWindowControls());
+  DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.get(), owner, MainWindowProcedure, 0);
+  MainWindow = nullptr;
+  MainChartBitmap().Destroy();
+  HeadingFont.reset();
+}
+
+void ReadLimitBoxes() {
+  for (const SettingsField* field : FieldsEditedIn(EditedIn::MainWindow)) {
+    SettingsRecord.*field->number =
+        static_cast<float>(TextNumber(WindowText(GetDlgItem(MainWindow, field->boxId))));
+  }
+}
+
+}  // namespace vorna

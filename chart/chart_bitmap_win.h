@@ -1,0 +1,43 @@
+#pragma once
+// The chart area's picture: an off-screen 24-bit DIB section of the chart
+// control's client size. The chart is drawn into it, the control paints
+// it, and the bitmap and print commands read it.
+
+#include <windows.h>
+
+#include "util/win_handles_win.h"
+
+namespace vorna {
+
+class ChartBitmap {
+ public:
+  // Creates the bitmap for `control`'s client size, filled with the
+  // button-face colour. Replaces any earlier bitmap.
+  void Create(HWND control);
+  // Releases the bitmap.
+  void Destroy();
+
+  bool valid() const { return bitmap_.get() != nullptr; }
+  HDC dc() const { return dc_; }
+  HBITMAP bitmap() const { return bitmap_.get(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // Pixel rows, bottom-up, 24 bits per pixel, each row padded to 4 bytes.
+  const unsigned char* bits() const { return bits_; }
+
+  // Copies the picture into `target` at the origin.
+  void PaintInto(HDC target) const;
+
+ private:
+  ScopedBitmap bitmap_;
+  HDC dc_ = nullptr;
+  HGDIOBJ previousBitmap_ = nullptr;
+  unsigned char* bits_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+// The one chart area of the main window.
+ChartBitmap& MainChartBitmap();
+
+}  // namespace vorna

@@ -1,0 +1,189 @@
+#include "tests/e2e/scenario_library_win.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace e2e {
+namespace {
+
+std::vector<std::pair<std::string, ScenarioFunction>>& Registry() {
+  static std::vector<std::pair<std::string, ScenarioFunction>> registry;
+  return registry;
+}
+
+struct WindowSearch {
+  DWORD processId;
+  const char* title;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTopLevelWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<WindowSearch*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  if (WindowTextOf(window) != search->title) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+void RemoveTree(const std::string& folder) {
+  WIN32_FIND_DATAA entry{};
+  HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string path = folder + name;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path + "\\");
+      } else {
+        DeleteFileA(path.c_str());
+      }
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+  }
+  SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+ScenarioRegistration::ScenarioRegistration(const char* name, ScenarioFunction function) {
+  Registry().emplace_back(name, function);
+}
+
+const std::vector<std::pair<std::string, ScenarioFunction>>& Scenarios() { return Registry(); }
+
+void Check(bool condition, const std::string& what) {
+  if (!condition) throw ScenarioFailure("FAILED: " + what);
+  std::printf("  ok: %s\n", what.c_str());
+  std::fflush(stdout);
+}
+
+void CheckEqual(const std::string& actual, const std::string& expected, const std::string& what) {
+  if (actual != expected) {
+    throw ScenarioFailure("FAILED: " + what + ": got \"" + actual + "\", expected \"" + expected +
+                          "\"");
+  }
+  std::printf("  ok: %s (\"%s\")\n", what.c_str(), actual.c_str());
+  std::fflush(stdout);
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start > timeoutMs) return false;
+    Sleep(25);
+  }
+}
+
+std::string DriverFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+WorkFolder::WorkFolder(const std::string& name) {
+  char temporary[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temporary);
+  path_ = std::string(temporary) + "vorna-e2e-" + name + "-" + std::to_string(GetCurrentProcessId()) +
+          "\\";
+  RemoveTree(path_);
+  if (!CreateDirectoryA(path_.c_str(), nullptr)) {
+    throw ScenarioFailure("cannot create work folder " + path_);
+  }
+}
+
+WorkFolder::~WorkFolder() { RemoveTree(path_); }
+
+Program::Program(const std::string& workingFolder, const std::string& arguments) {
+  std::string executable = DriverFolder() + "VORNAanalyser.exe";
+  std::string commandLine = "\"" + executable + "\"" + (arguments.empty() ? "" : " " + arguments);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      workingFolder.c_str(), &startup, &process_)) {
+    throw ScenarioFailure("cannot start " + executable);
+  }
+  WindowSearch search{process_.dwProcessId, "VORNA Test Analyser", nullptr};
+  bool found = WaitFor([&] {
+    EnumWindows(MatchTopLevelWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  }, 60000);
+  if (!found) throw ScenarioFailure("the main window did not appear");
+  window_ = search.found;
+}
+
+Program::~Program() {
+  if (process_.hProcess != nullptr) {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, 10000);
+    }
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+  }
+}
+
+HWND Program::Control(int id) const {
+  HWND control = GetDlgItem(window_, id);
+  if (control == nullptr) throw ScenarioFailure("no control " + std::to_string(id));
+  return control;
+}
+
+void Program::Click(int id) const { PostMessageA(Control(id), BM_CLICK, 0, 0); }
+
+std::string Program::Text(int id) const { return WindowTextOf(Control(id)); }
+
+void Program::SetText(int id, const std::string& text) const {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                      SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+bool Program::IsVisible(int id) const {
+  return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+std::string Program::Title() const { return WindowTextOf(window_); }
+
+void Program::PostSystemClose() const { PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+bool Program::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
+  if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+  GetExitCodeProcess(process_.hProcess, exitCode);
+  return true;
+}
+
+std::string WindowTextOf(HWND window) {
+  char buffer[4096] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer),
+                           SMTO_ABORTIFHUNG, 5000, &copied)) {
+    return {};
+  }
+  return std::string(buffer, copied);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw ScenarioFailure("cannot write " + path);
+}
+
+}  // namespace e2e

@@ -1,0 +1,18 @@
+#pragma once
+// Small text helpers shared by every subsystem. A blank is 0x20 only.
+
+#include <string>
+#include <string_view>
+
+namespace vorna {
+
+// Removes leading and trailing blanks (0x20) and nothing else.
+std::string TrimBlanks(std::string_view text);
+
+// Replaces every occurrence of `from` in one left-to-right pass.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// ASCII upper case; other bytes unchanged.
+std::string UpperCase(std::string_view text);
+
+}  // namespace vorna
