@@ -1,0 +1,54 @@
+// The routines exported by name for other programs: a thin layer that
+// turns the caller's byte strings into texts, calls the internal routine
+// and writes the in/out texts back. Built into both VORNAanalyser.exe and
+// VORNAanalyser.dll; other programs load the DLL.
+#include <windows.h>
+
+#include "util/byte_string_win.h"
+#include "util/file_dialogs_win.h"
+
+using vorna::FromByteString;
+using vorna::NewByteString;
+using vorna::WriteBackByteString;
+
+namespace {
+
+using ShowRoutine = std::string (*)(HWND, std::string&, const std::string&, std::string&);
+
+BSTR CallShowRoutine(ShowRoutine routine, HWND Owner, BSTR* Filter, BSTR* Caption, BSTR* Folder) {
+  std::string filter = FromByteString(Filter);
+  std::string folder = FromByteString(Folder);
+  std::string chosen = routine(Owner, filter, FromByteString(Caption), folder);
+  WriteBackByteString(Filter, filter);
+  WriteBackByteString(Folder, folder);
+  return NewByteString(chosen);
+}
+
+}  // namespace
+
+extern "C" {
+
+BSTR __stdcall SHOWOPEN(HWND Owner, BSTR* Filter, BSTR* Caption, BSTR* Folder) {
+  return CallShowRoutine(vorna::SHOWOPEN, Owner, Filter, Caption, Folder);
+}
+
+BSTR __stdcall SHOWSAVE(HWND Owner, BSTR* Filter, BSTR* Caption, BSTR* Folder) {
+  return CallShowRoutine(vorna::SHOWSAVE, Owner, Filter, Caption, Folder);
+}
+
+BSTR __stdcall SHOWSAVEB(HWND Owner, BSTR* Filter, BSTR* Caption, BSTR* Folder) {
+  return CallShowRoutine(vorna::SHOWSAVEB, Owner, Filter, Caption, Folder);
+}
+
+BSTR __stdcall SHOWSAVEA(HWND Owner, BSTR* Filter, BSTR* FileName, BSTR* Caption, BSTR* Folder) {
+  std::string filter = FromByteString(Filter);
+  std::string fileName = FromByteString(FileName);
+  std::string folder = FromByteString(Folder);
+  std::string chosen = vorna::SHOWSAVEA(Owner, filter, fileName, FromByteString(Caption), folder);
+  WriteBackByteString(Filter, filter);
+  WriteBackByteString(FileName, fileName);
+  WriteBackByteString(Folder, folder);
+  return NewByteString(chosen);
+}
+
+}  // extern "C"

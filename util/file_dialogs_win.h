@@ -1,0 +1,41 @@
+#pragma once
+// The platform's open and save dialogs. The four routines fill in their
+// defaults and call one of the two cores; the exported forms of the four
+// wrap these.
+
+#include <windows.h>
+
+#include <string>
+
+namespace vorna {
+
+constexpr DWORD FileDialogFlags = 0x00881006;  // overwrite prompt, hide read-only,
+                                               // file must exist, explorer, sizing
+constexpr DWORD kSaveWithoutPromptFlags = 0x00881004;
+
+// Run GetOpenFileNameA / GetSaveFileNameA with the classic 76-byte request
+// record. On return FileName holds the name read back from the buffer and
+// DialogFlags the flags the platform returned; the result is the platform
+// call's (non-zero when a file was chosen).
+int OpenDialogCore(HWND Owner, const std::string& Caption, std::string& FileName,
+                   const std::string& Folder, const std::string& Filter,
+                   const std::string& DefaultExt, DWORD& DialogFlags);
+int SaveDialogCore(HWND Owner, const std::string& Caption, std::string& FileName,
+                   const std::string& Folder, const std::string& Filter,
+                   const std::string& DefaultExt, DWORD& DialogFlags);
+
+// Each returns the chosen path, or empty text when the dialog was
+// cancelled. A blank Folder becomes the working directory and a blank
+// Filter gets "All Files (*.*)|*.*" appended; both are written back.
+std::string SHOWOPEN(HWND Owner, std::string& Filter, const std::string& Caption,
+                     std::string& Folder);
+std::string SHOWSAVE(HWND Owner, std::string& Filter, const std::string& Caption,
+                     std::string& Folder);
+// FileName is the suggested name and receives the name read back.
+std::string SHOWSAVEA(HWND Owner, std::string& Filter, std::string& FileName,
+                      const std::string& Caption, std::string& Folder);
+// Never asks before replacing an existing file.
+std::string SHOWSAVEB(HWND Owner, std::string& Filter, const std::string& Caption,
+                      std::string& Folder);
+
+}  // namespace vorna
