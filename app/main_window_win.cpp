@@ -5,11 +5,11 @@
 
 #include "app/main_window_layout_win.h"
 #include "chart/chart_bitmap_win.h"
+#include "settings/settings_boxes_win.h"
+#include "settings/settings_dialog_win.h"
 #include "settings/settings_file.h"
 #include "util/dialog_template_win.h"
-#include "util/number_text.h"
 #include "util/win_handles_win.h"
-#include "util/window_text_win.h"
 
 namespace vorna {
 
@@ -53,12 +53,6 @@ void SetProgramIcon(HWND window) {
   SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
-void FillLimitBoxes(HWND window) {
-  for (const SettingsField* field : FieldsEditedIn(EditedIn::MainWindow)) {
-    SetDlgItemTextA(window, field->boxId, NumberText(SettingsRecord.*field->number).c_str());
-  }
-}
-
 void OnInitDialog(HWND window) {
   MainWindow = window;
   SetProgramIcon(window);
@@ -68,7 +62,7 @@ void OnInitDialog(HWND window) {
                         0);
   }
   MainChartBitmap().Create(GetDlgItem(window, kChartArea));
-  FillLimitBoxes(window);
+  FillSettingsBoxes(window, EditedIn::MainWindow);
   ShowWindow(GetDlgItem(window, kReportButton), SW_HIDE);
 }
 
@@ -93,6 +87,9 @@ void OnCommand(HWND window, int id, int notification) {
   switch (id) {
     case kEndButton:
       OnEnd(window);
+      break;
+    case kSettingsButton:
+      ShowSettingsDialog(window);
       break;
     default:
       break;
@@ -139,10 +136,7 @@ void BuildMainWindow(HWND owner) {
 }
 
 void ReadLimitBoxes() {
-  for (const SettingsField* field : FieldsEditedIn(EditedIn::MainWindow)) {
-    SettingsRecord.*field->number =
-        static_cast<float>(TextNumber(WindowText(GetDlgItem(MainWindow, field->boxId))));
-  }
+  ReadSettingsBoxes(MainWindow, EditedIn::MainWindow);
 }
 
 }  // namespace vorna

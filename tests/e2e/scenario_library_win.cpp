@@ -15,7 +15,7 @@ std::vector<std::pair<std::string, ScenarioFunction>>& Registry() {
 
 struct WindowSearch {
   DWORD processId;
-  const char* title;
+  std::string title;
   HWND found;
 };
 
@@ -111,13 +111,7 @@ Program::Program(const std::string& workingFolder, const std::string& arguments)
                       workingFolder.c_str(), &startup, &process_)) {
     throw ScenarioFailure("cannot start " + executable);
   }
-  WindowSearch search{process_.dwProcessId, "VORNA Test Analyser", nullptr};
-  bool found = WaitFor([&] {
-    EnumWindows(MatchTopLevelWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
-  }, 60000);
-  if (!found) throw ScenarioFailure("the main window did not appear");
-  window_ = search.found;
+  window_ = WaitForWindow("VORNA Test Analyser", 60000);
 }
 
 Program::~Program() {
@@ -131,21 +125,55 @@ Program::~Program() {
   }
 }
 
-HWND Program::Control(int id) const {
-  HWND control = GetDlgItem(window_, id);
+HWND Program::FindWindowTitled(const std::string& title) const {
+  WindowSearch search{process_.dwProcessId, title, nullptr};
+  EnumWindows(MatchTopLevelWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND Program::WaitForWindow(const std::string& title, DWORD timeoutMs) const {
+  HWND found = nullptr;
+  if (!WaitFor([&] { return (found = FindWindowTitled(title)) != nullptr; }, timeoutMs)) {
+    throw ScenarioFailure("no window \"" + title + "\" appeared");
+  }
+  return found;
+}
+
+bool Program::HasNoWindow(const std::string& title) const {
+  return FindWindowTitled(title) == nullptr;
+}
+
+void Program::WaitForWindowGone(const std::string& title, DWORD timeoutMs) const {
+  if (!WaitFor([&] { return HasNoWindow(title); }, timeoutMs)) {
+    throw ScenarioFailure("window \"" + title + "\" did not close");
+  }
+}
+
+HWND Program::Control(int id) const { return ControlOf(window_, id); }
+
+void Program::Click(int id) const { ClickControl(window_, id); }
+
+std::string Program::Text(int id) const { return ControlText(window_, id); }
+
+void Program::SetText(int id, const std::string& text) const {
+  SetControlText(window_, id, text);
+}
+
+HWND ControlOf(HWND window, int id) {
+  HWND control = GetDlgItem(window, id);
   if (control == nullptr) throw ScenarioFailure("no control " + std::to_string(id));
   return control;
 }
 
-void Program::Click(int id) const { PostMessageA(Control(id), BM_CLICK, 0, 0); }
+std::string ControlText(HWND window, int id) { return WindowTextOf(ControlOf(window, id)); }
 
-std::string Program::Text(int id) const { return WindowTextOf(Control(id)); }
-
-void Program::SetText(int id, const std::string& text) const {
+void SetControlText(HWND window, int id, const std::string& text) {
   DWORD_PTR result = 0;
-  SendMessageTimeoutA(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+  SendMessageTimeoutA(ControlOf(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
                       SMTO_ABORTIFHUNG, 5000, &result);
 }
+
+void ClickControl(HWND window, int id) { PostMessageA(ControlOf(window, id), BM_CLICK, 0, 0); }
 
 bool Program::IsVisible(int id) const {
   return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;

@@ -72,16 +72,30 @@ class Program {
   bool IsVisible(int id) const;
   std::string Title() const;
   void PostSystemClose() const;
+  // Waits for a visible top-level window of this process with `title`
+  // (a dialog, a message box); throws after the time-out.
+  HWND WaitForWindow(const std::string& title, DWORD timeoutMs = 20000) const;
+  // True when no visible top-level window of this process has `title`.
+  bool HasNoWindow(const std::string& title) const;
+  // Waits until the window with `title` has gone.
+  void WaitForWindowGone(const std::string& title, DWORD timeoutMs = 20000) const;
   // Waits for the process to end; true with its exit code when it did.
   bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
 
  private:
+  HWND FindWindowTitled(const std::string& title) const;
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
 
 // Text of any window of another process, through a time-out.
 std::string WindowTextOf(HWND window);
+
+// Controls of any window of the program (the main window or a dialog).
+HWND ControlOf(HWND window, int id);
+std::string ControlText(HWND window, int id);
+void SetControlText(HWND window, int id, const std::string& text);
+void ClickControl(HWND window, int id);
 
 // Files: bytes of a file ("" when absent), writing, existence, attributes.
 std::string ReadFileBytes(const std::string& path);

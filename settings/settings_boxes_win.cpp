@@ -1,0 +1,30 @@
+#include "settings/settings_boxes_win.h"
+
+#include "settings/settings_file.h"
+#include "util/number_text.h"
+#include "util/rounding.h"
+#include "util/window_text_win.h"
+
+namespace vorna {
+
+void FillSettingsBoxes(HWND window, EditedIn which) {
+  for (const SettingsField* field : FieldsEditedIn(which)) {
+    std::string text = field->kind == FieldKind::Integer
+                           ? NumberText(static_cast<double>(SettingsRecord.*field->integer))
+                           : NumberText(SettingsRecord.*field->number);
+    SetDlgItemTextA(window, field->boxId, text.c_str());
+  }
+}
+
+void ReadSettingsBoxes(HWND window, EditedIn which) {
+  for (const SettingsField* field : FieldsEditedIn(which)) {
+    double value = TextNumber(WindowText(GetDlgItem(window, field->boxId)));
+    if (field->kind == FieldKind::Integer) {
+      SettingsRecord.*field->integer = NearestInt32(value);
+    } else {
+      SettingsRecord.*field->number = static_cast<float>(value);
+    }
+  }
+}
+
+}  // namespace vorna
