@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_commands_win.h"
 #include "app/main_window_layout_win.h"
 #include "chart/chart_bitmap_win.h"
 #include "settings/settings_boxes_win.h"
@@ -87,6 +88,12 @@ void OnCommand(HWND window, int id, int notification) {
   switch (id) {
     case kEndButton:
       OnEnd(window);
+      break;
+    case kBmpButton:
+      SaveChartBitmap();
+      break;
+    case kPrintButton:
+      PrintChart();
       break;
     case kSettingsButton:
       ShowSettingsDialog(window);
