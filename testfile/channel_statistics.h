@@ -1,0 +1,64 @@
+#pragma once
+// Evaluation of the channel values of one loaded test: the per-box check
+// that builds the out-of-specification list, and the histogram bar counts
+// and totals over the display range. Values, limits and edges are floats;
+// every product and sum is compared in double, never rounded to float first.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "testfile/report_format.h"
+
+namespace vorna {
+
+// The test limits of a test type and the factor a value is multiplied by
+// before it is compared with them (1, or 1000 for Ground noise).
+struct SpecLimits {
+  float LimitLow = 0;
+  float LimitHigh = 0;
+  float ValueScale = 1;
+};
+
+// LimitLow <= value * ValueScale <= LimitHigh, both ends included.
+bool IsInSpecification(float value, const SpecLimits& limits);
+
+// Checks the four channels of `box`: a channel whose scaled value lies below
+// LimitLow or above LimitHigh is out of specification. When any is, appends
+// one line to `outOfSpecReport` and sets `outOfSpecFound`:
+//   CR LF "Box " <box number text, PadOut to 20> "Channel(s) " TAB
+//   then TAB " " n for each such channel n (1..4).
+// A box with all four channels in specification changes nothing.
+void EvaluateBox(const BoxRecord& box, const SpecLimits& limits, std::string& outOfSpecReport,
+                 bool& outOfSpecFound);
+
+inline constexpr std::int32_t kFewestBars = 10;
+inline constexpr std::int32_t kMostBars = 30;
+inline constexpr std::int32_t kStandardBars = 20;
+
+// The bar count to use: `histogramBars` when it lies in 10..30, else 20, in
+// which case `histogramBars` is set to 20 as well.
+std::int32_t CorrectedBarCount(std::int32_t& histogramBars);
+
+struct ChannelStatistics {
+  std::int32_t BarCount = 0;  // N, 10..30
+  float BarWidth = 0;         // |DisplayHigh - DisplayLow| / N, never negative
+  // Elements 0..N; element k (1..N) counts the values v of bar k,
+  // e_k <= v < e_k + BarWidth. Element 0 always stays 0.
+  std::vector<std::int32_t> BarCounts;
+  std::int32_t DisplayedCount = 0;  // DisplayLow <= v <= DisplayHigh
+  std::int32_t InSpecCount = 0;     // IsInSpecification(v)
+};
+
+// Bar count (with the correction written back to `histogramBars`), bar
+// width, bar counts and the two totals for `channelValues` over the display
+// range. The lower edge of bar 1 is displayLow and each next edge is the
+// previous one plus BarWidth, rounded to float; counting stops at the first
+// edge above displayHigh, so an inverted range counts no bar. The display
+// range and the bars compare unscaled values. Linear in the number of
+// values (one pass).
+ChannelStatistics ComputeStatistics(const std::vector<float>& channelValues, float displayLow,
+                                    float displayHigh, const SpecLimits& limits,
+                                    std::int32_t& histogramBars);
+
+}  // namespace vorna
