@@ -17,6 +17,12 @@ std::string ReadWholeFile(const std::string& path);
 // Creates or empties the file and writes `bytes`. False on failure.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
+// Creates the file only when nothing stands at `path` yet and writes
+// `bytes`. False when something already stands there (never touched) or the
+// file cannot be created or written in full; a file this call created but
+// could not write in full is deleted again.
+bool WriteNewFile(const std::string& path, const std::string& bytes);
+
 // Opens the file for reading and writing (creating it when absent, never
 // truncating it) and writes `bytes` at `offset`. False on failure.
 bool WriteAtOffset(const std::string& path, std::uint32_t offset, const std::string& bytes);

@@ -66,6 +66,18 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
   return file.valid() && WriteAll(file.get(), bytes);
 }
 
+bool WriteNewFile(const std::string& path, const std::string& bytes) {
+  const std::string posixPath = PosixPath(path);
+  bool written = false;
+  {
+    FileDescriptor file(open(posixPath.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644));
+    if (!file.valid()) return false;
+    written = WriteAll(file.get(), bytes);
+  }
+  if (!written) unlink(posixPath.c_str());
+  return written;
+}
+
 bool WriteAtOffset(const std::string& path, std::uint32_t offset, const std::string& bytes) {
   FileDescriptor file(open(PosixPath(path).c_str(), O_RDWR | O_CREAT, 0644));
   if (!file.valid()) return false;

@@ -57,6 +57,17 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
   return file.valid() && WriteAll(file.get(), bytes);
 }
 
+bool WriteNewFile(const std::string& path, const std::string& bytes) {
+  bool written = false;
+  {
+    ScopedHandle file = OpenUnshared(path, GENERIC_WRITE, CREATE_NEW);
+    if (!file.valid()) return false;
+    written = WriteAll(file.get(), bytes);
+  }
+  if (!written) DeleteFileA(path.c_str());
+  return written;
+}
+
 bool WriteAtOffset(const std::string& path, std::uint32_t offset, const std::string& bytes) {
   ScopedHandle file = OpenUnshared(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
   if (!file.valid()) return false;
