@@ -1,0 +1,200 @@
+#include "testfile/prepared_report.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "testfile/line_reader.h"
+#include "testfile/record_pass.h"
+#include "testfile/report_format.h"
+#include "util/file_access.h"
+#include "test_files.h"
+
+namespace vorna {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FixturePath;
+using testing::ReadBytes;
+using testing::TemporaryFolder;
+using testing::WriteBytes;
+
+const std::string kCrLfReport = ReadWholeFile(FixturePath("geores_crlf.txt"));
+const std::string kLfReport = ReadWholeFile(FixturePath("geores_lf.txt"));
+
+class PreparedReportTest : public ::testing::Test {
+ protected:
+  // Places `bytes` as the report "T0413.dat" in the test's folder.
+  std::string PlaceReport(const std::string& bytes, const std::string& name = "T0413.dat") {
+    WriteBytes(folder_.path() / name, bytes);
+    return folder_.File(name);
+  }
+  std::vector<std::string> FolderContents() const {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_.path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  TemporaryFolder folder_;
+};
+
+struct Reading {
+  bool valid;
+  std::string date;
+  std::string name;
+  std::vector<float> values;
+  bool operator==(const Reading& other) const {
+    return valid == other.valid && date == other.date && name == other.name && values == other.values;
+  }
+};
+
+Reading ReadingOf(const std::string& bytes) {
+  return {IsValidTestFile(bytes), ReadTestDate(bytes), ReadTestName(bytes),
+          RunRecordPass(bytes, "", "", SpecLimits{}).ChannelValues};
+}
+
+TEST_F(PreparedReportTest, ACrLfReportIsReadAsItIs) {
+  const std::string path = PlaceReport(kCrLfReport);
+  const PreparedReport report = PrepareReport(path);
+  EXPECT_EQ(report.Bytes, kCrLfReport);
+  EXPECT_EQ(report.TestFileName, path);
+  EXPECT_FALSE(report.Converted);
+  EXPECT_FALSE(report.Copy.Held());
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"T0413.dat"});
+}
+
+TEST_F(PreparedReportTest, AnLfReportIsReadThroughACopyThatLastsAsLongAsTheReport) {
+  const std::string path = PlaceReport(kLfReport);
+  {
+    const PreparedReport report = PrepareReport(path);
+    EXPECT_TRUE(report.Converted);
+    ASSERT_TRUE(report.Copy.Held());
+    EXPECT_EQ(report.TestFileName, path + ".TXT");
+    EXPECT_EQ(report.Copy.Path(), path + ".TXT");
+    EXPECT_EQ(ReadBytes(folder_.path() / "T0413.dat.TXT"), report.Bytes);
+    EXPECT_EQ(report.Bytes, kCrLfReport + "\r\n");
+    EXPECT_EQ(ReadingOf(report.Bytes), ReadingOf(kCrLfReport));
+    EXPECT_EQ(ReadingOf(report.Bytes).values.size(), 8u);
+  }
+  // Gone on every way out of the Open; the chosen file is untouched.
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"T0413.dat"});
+  EXPECT_EQ(ReadBytes(folder_.path() / "T0413.dat"), kLfReport);
+}
+
+TEST_F(PreparedReportTest, TheCopyOfAReportThatIsNotValidIsDeletedToo) {
+  const std::string path = PlaceReport("no identification\nM/D/Y : 12/25/2008\n");
+  {
+    const PreparedReport report = PrepareReport(path);
+    ASSERT_TRUE(report.Copy.Held());
+    EXPECT_FALSE(IsValidTestFile(report.Bytes));
+  }
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"T0413.dat"});
+}
+
+TEST_F(PreparedReportTest, AnEmptyFileFailsIdentificationAndLeavesNoCopy) {
+  const std::string path = PlaceReport("");
+  {
+    const PreparedReport report = PrepareReport(path);
+    EXPECT_EQ(report.Bytes, "\r\n");
+    EXPECT_FALSE(IsValidTestFile(report.Bytes));
+  }
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"T0413.dat"});
+}
+
+TEST_F(PreparedReportTest, AMissingFileGivesNoBytesToIdentifyAndLeavesNothingBehind) {
+  {
+    const PreparedReport report = PrepareReport(folder_.File("absent.dat"));
+    EXPECT_FALSE(IsValidTestFile(report.Bytes));
+  }
+  EXPECT_TRUE(FolderContents().empty());
+}
+
+TEST_F(PreparedReportTest, WhatAlreadyStandsAtTheCopysPathIsNeverTouched) {
+  const std::string path = PlaceReport(kLfReport);
+  WriteBytes(folder_.path() / "T0413.dat.TXT", "the user's own notes\r\n");
+  fs::create_directory(folder_.path() / "R2.dat.TXT");
+  const std::string second = PlaceReport(kLfReport, "R2.dat");
+  for (const std::string& chosen : {path, second}) {
+    {
+      const PreparedReport report = PrepareReport(chosen);
+      EXPECT_TRUE(report.Converted) << chosen;
+      EXPECT_FALSE(report.Copy.Held()) << chosen;
+      EXPECT_EQ(report.TestFileName, chosen);
+      EXPECT_EQ(ReadingOf(report.Bytes), ReadingOf(kCrLfReport)) << chosen;
+    }
+  }
+  EXPECT_EQ(ReadBytes(folder_.path() / "T0413.dat.TXT"), "the user's own notes\r\n");
+  EXPECT_TRUE(fs::is_directory(folder_.path() / "R2.dat.TXT"));
+}
+
+// A report whose copy cannot be created: its name is as long as the file
+// system allows a name (natively) or a path (Windows ANSI paths), so the
+// name with ".TXT" appended cannot be created.
+std::string ReportWithUncreatableCopyName(const TemporaryFolder& folder) {
+#ifdef _WIN32
+  constexpr std::size_t kLongestPath = 259;  // MAX_PATH without its NUL
+  const std::size_t nameLength = kLongestPath - folder.File("").size();
+#else
+  (void)folder;
+  const std::size_t nameLength = 255;
+#endif
+  return std::string(nameLength - 4, 'R') + ".dat";
+}
+
+TEST_F(PreparedReportTest, WhenTheCopyCannotBeWrittenTheReportIsConvertedInMemory) {
+  const std::string name = ReportWithUncreatableCopyName(folder_);
+  const std::string path = PlaceReport(kLfReport, name);
+  ASSERT_EQ(ReadWholeFile(path), kLfReport) << "the report itself must be readable";
+  const PreparedReport report = PrepareReport(path);
+  EXPECT_TRUE(report.Converted);
+  EXPECT_FALSE(report.Copy.Held());
+  EXPECT_EQ(ReadingOf(report.Bytes), ReadingOf(kCrLfReport));
+  // The list names the chosen file, which is what was analysed.
+  EXPECT_EQ(report.TestFileName, path);
+  const RecordPassResult pass = RunRecordPass(report.Bytes, "Geophone resistance", report.TestFileName, SpecLimits{});
+  EXPECT_EQ(pass.OutOfSpecReport.rfind("Geophone resistance\r\nFile " + path + "\r\n", 0), 0u);
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{name});
+}
+
+#ifndef _WIN32
+TEST_F(PreparedReportTest, AReportInAReadOnlyFolderIsConvertedInMemory) {
+  const std::string path = PlaceReport(kLfReport);
+  fs::permissions(folder_.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const bool folderStillWritable = WriteNewFile(folder_.File("probe"), "x");
+  if (folderStillWritable) {
+    DeleteFileAt(folder_.File("probe"));
+    fs::permissions(folder_.path(), fs::perms::owner_all, fs::perm_options::add);
+    GTEST_SKIP() << "write protection does not hold for this user (root)";
+  }
+  const PreparedReport report = PrepareReport(path);
+  fs::permissions(folder_.path(), fs::perms::owner_all, fs::perm_options::add);
+  EXPECT_FALSE(report.Copy.Held());
+  EXPECT_EQ(report.TestFileName, path);
+  EXPECT_EQ(ReadingOf(report.Bytes), ReadingOf(kCrLfReport));
+}
+#endif
+
+TEST_F(PreparedReportTest, TheCopyFollowsItsOwnerAndIsDeletedOnce) {
+  const std::string path = PlaceReport(kLfReport);
+  PreparedReport outer;
+  {
+    PreparedReport inner = PrepareReport(path);
+    ASSERT_TRUE(inner.Copy.Held());
+    outer = std::move(inner);
+  }
+  EXPECT_TRUE(fs::exists(folder_.path() / "T0413.dat.TXT"));
+  outer.Copy.Remove();
+  EXPECT_FALSE(outer.Copy.Held());
+  EXPECT_FALSE(fs::exists(folder_.path() / "T0413.dat.TXT"));
+  // A file made at that path afterwards is not the owner's to delete.
+  WriteBytes(folder_.path() / "T0413.dat.TXT", "later");
+  outer.Copy.Remove();
+  EXPECT_EQ(ReadBytes(folder_.path() / "T0413.dat.TXT"), "later");
+}
+
+}  // namespace
+}  // namespace vorna
