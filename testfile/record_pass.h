@@ -1,0 +1,34 @@
+#pragma once
+// The record pass of an analysis: every line of the report in file order,
+// each record line checked box by box and its four values collected.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "testfile/channel_statistics.h"
+
+namespace vorna {
+
+struct RecordPassResult {
+  // The four channel values of every record line, in file order.
+  std::vector<float> ChannelValues;
+  // The header (test name CR LF "File " path CR LF) and one line per box
+  // with channels out of specification (see EvaluateBox).
+  std::string OutOfSpecReport;
+  bool OutOfSpecFound = false;
+};
+
+// The first two lines of an out-of-specification list: `testName`, CR LF,
+// "File " and `testFileName` trimmed of blanks, CR LF.
+std::string OutOfSpecReportHeader(const std::string& testName, const std::string& testFileName);
+
+// Reads every line of `reportBytes` (line rule of line_reader.h); each
+// record line goes through EvaluateBox with `limits` and then adds its four
+// values. Header lines are skipped by the record test like any other line.
+// One linear pass; the values take 4 bytes each, reserved up front from the
+// number of lines (never more than the size of the text).
+RecordPassResult RunRecordPass(std::string_view reportBytes, const std::string& testName,
+                               const std::string& testFileName, const SpecLimits& limits);
+
+}  // namespace vorna
