@@ -39,18 +39,18 @@ bool NeedsLineEndConversion(std::string_view bytes) {
 }
 
 void ConvertLineEnds(std::string& bytes) {
-  const std::size_t original = bytes.size();
   const std::size_t lineFeeds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
-  bytes.resize(original + lineFeeds + 2);
-  // Fill from the back so that every byte is moved once, in place.
-  std::size_t out = bytes.size();
-  bytes[--out] = '\n';
-  bytes[--out] = '\r';
-  for (std::size_t in = original; in-- > 0;) {
-    const char byte = bytes[in];
-    bytes[--out] = byte;
-    if (byte == '\n') bytes[--out] = '\r';
+  std::string converted;
+  converted.reserve(bytes.size() + lineFeeds + 2);
+  const std::string_view text(bytes);
+  std::size_t start = 0;
+  for (std::size_t feed; (feed = text.find('\n', start)) != std::string_view::npos; start = feed + 1) {
+    converted.append(text.substr(start, feed - start));
+    converted.append("\r\n");
   }
+  converted.append(text.substr(start));
+  converted.append("\r\n");
+  bytes.swap(converted);
 }
 
 bool IsValidTestFile(std::string_view bytes) {

@@ -25,7 +25,8 @@ inline constexpr int kIdentificationLines = 10;
 bool NeedsLineEndConversion(std::string_view bytes);
 
 // Replaces every line feed of `bytes` by carriage return + line feed and
-// appends one carriage return + line feed. Linear; works in place.
+// appends one carriage return + line feed. Linear; while it runs the text
+// is held twice.
 void ConvertLineEnds(std::string& bytes);
 
 // True when one of the first 10 lines contains "V.ORNA-4 SYSTEM TEST"
