@@ -1,0 +1,78 @@
+// Times the whole analysis of a report held in memory, from its bytes to
+// the bar counts and the out-of-spec list, for a report of a million
+// record lines (Geophone resistance, default settings).
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+
+#include "settings/settings_record.h"
+#include "testfile/channel_statistics.h"
+#include "testfile/record_pass.h"
+#include "testfile/report_format.h"
+#include "testfile/test_types.h"
+
+namespace vorna {
+namespace {
+
+constexpr int kRecordLines = 1'000'000;
+
+// A value such as 905.2 from tenths, without the system's number texts.
+std::string Tenths(int tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
+
+std::string MakeReport(const char* lineEnd) {
+  std::mt19937 random(20081225);
+  std::normal_distribution<double> resistance(900.0, 30.0);
+  std::string report;
+  report.reserve(static_cast<std::size_t>(kRecordLines) * 48);
+  for (const char* header : {"                 V.ORNA-4 SYSTEM TEST", "Crew 12    Line 3041    M/D/Y : 12/25/2008",
+                             "TEST Name : Geophone resistance      Units : Ohm",
+                             "Box   Unit     Ch 1     Ch 2     Ch 3     Ch 4"}) {
+    report += header;
+    report += lineEnd;
+  }
+  for (int line = 1; line <= kRecordLines; ++line) {
+    report += "  " + std::to_string(line % 10000) + "  " + std::to_string(500 + line % 3000);
+    for (int channel = 0; channel < 4; ++channel) {
+      report += "   " + Tenths(std::max(0, static_cast<int>(resistance(random) * 10)));
+    }
+    report += lineEnd;
+  }
+  return report;
+}
+
+// What an Open computes once the report's bytes are in memory.
+std::size_t Analyse(std::string bytes) {
+  if (NeedsLineEndConversion(bytes)) ConvertLineEnds(bytes);
+  if (!IsValidTestFile(bytes)) return 0;
+  const std::string date = ReadTestDate(bytes);
+  const std::string name = ReadTestName(bytes);
+  Settings settings = DefaultSettings();
+  const TestTypeChoice type = LookUpTestType(name, settings);
+  const RecordPassResult pass = RunRecordPass(bytes, name, "C:\\tests\\T0413.dat", type.Values.Limits);
+  const ChannelStatistics statistics = ComputeStatistics(pass.ChannelValues, type.Values.DisplayLow,
+                                                         type.Values.DisplayHigh, type.Values.Limits,
+                                                         settings.HistogramBars);
+  return date.size() + pass.OutOfSpecReport.size() + static_cast<std::size_t>(statistics.InSpecCount);
+}
+
+void AnalyseReport(benchmark::State& state, const char* lineEnd) {
+  const std::string report = MakeReport(lineEnd);
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::string bytes = report;  // as read from disk
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(Analyse(std::move(bytes)));
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(report.size()));
+  state.counters["report_MB"] = static_cast<double>(report.size()) / 1e6;
+}
+
+BENCHMARK_CAPTURE(AnalyseReport, crlf, "\r\n")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AnalyseReport, lf_only, "\n")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vorna
+
+BENCHMARK_MAIN();
