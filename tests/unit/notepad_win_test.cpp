@@ -33,14 +33,14 @@ std::string TextOf(HWND window) {
   return text;
 }
 
+BOOL CALLBACK CollectNotepad(HWND window, LPARAM list) {
+  if (ClassOf(window) == "Notepad") reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
 std::vector<HWND> NotepadWindows() {
   std::vector<HWND> windows;
-  EnumWindows(
-      [](HWND window, LPARAM list) -> BOOL {
-        if (ClassOf(window) == "Notepad") reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  EnumWindows(CollectNotepad, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 
@@ -131,17 +131,16 @@ TEST(ShellToNotepad, StartsTheProcessItReportsMaximised) {
   EXPECT_TRUE(IsZoomed(notepad));
 }
 
+BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found) {
+  if (ClassOf(window) != "#32770" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 // The first visible dialog window of a thread, or null.
 HWND DialogOfThread(DWORD thread) {
   HWND box = nullptr;
-  EnumThreadWindows(
-      thread,
-      [](HWND window, LPARAM found) -> BOOL {
-        if (ClassOf(window) != "#32770" || !IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
+  EnumThreadWindows(thread, FindVisibleDialog, reinterpret_cast<LPARAM>(&box));
   return box;
 }
 
