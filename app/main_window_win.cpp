@@ -86,6 +86,9 @@ void OnCommand(HWND window, int id, int notification) {
   // Commands run for clicks (0) and accelerators (1) only.
   if (notification != 0 && notification != 1) return;
   switch (id) {
+    case kOpenButton:
+      OpenTest();
+      break;
     case kEndButton:
       OnEnd(window);
       break;
@@ -97,6 +100,9 @@ void OnCommand(HWND window, int id, int notification) {
       break;
     case kSettingsButton:
       ShowSettingsDialog(window);
+      break;
+    case kReportButton:
+      ShowOutOfSpecReport();
       break;
     default:
       break;

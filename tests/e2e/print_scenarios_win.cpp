@@ -9,17 +9,6 @@ using namespace e2e;
 
 namespace {
 
-// The folder the test printer writes its PDF files into, as a Wine path.
-std::string PrinterOutputFolder() {
-  const char* unixFolder = std::getenv("VORNA_PDF_OUTPUT");
-  if (unixFolder == nullptr || *unixFolder == '\0') return {};
-  std::string folder = std::string("Z:") + unixFolder;
-  for (char& c : folder) {
-    if (c == '/') c = '\\';
-  }
-  return folder + "\\";
-}
-
 std::vector<std::string> PdfFiles(const std::string& folder) {
   std::vector<std::string> files;
   WIN32_FIND_DATAA entry{};
@@ -34,7 +23,7 @@ std::vector<std::string> PdfFiles(const std::string& folder) {
 }  // namespace
 
 SCENARIO(print_dialog_cancel_prints_nothing) {
-  std::string output = PrinterOutputFolder();
+  std::string output = CheckFolder();
   Check(!output.empty(), "a test printer is set up");
   std::size_t before = PdfFiles(output).size();
   WorkFolder folder("print-cancel");
@@ -50,7 +39,7 @@ SCENARIO(print_dialog_cancel_prints_nothing) {
 // Prints through the dialog's OK and keeps the page for the PDF checks
 // that run after this scenario (tests/e2e/check_printed_page).
 void PrintOnePage(const Program& program, const std::string& keptAs) {
-  std::string output = PrinterOutputFolder();
+  std::string output = CheckFolder();
   Check(!output.empty(), "a test printer is set up");
   std::vector<std::string> before = PdfFiles(output);
   program.Click(1005);
@@ -80,4 +69,13 @@ SCENARIO(print_blank_chart_area_before_any_open) {
   WorkFolder folder("print-blank");
   Program program(folder.path());
   PrintOnePage(program, "blank-page.check");
+}
+
+SCENARIO(print_chart_after_open) {
+  WorkFolder folder("print-chart");
+  std::string report = CopySample("geophone_resistance.txt", folder);
+  Program program(folder.path());
+  program.Click(1001);
+  program.ChooseInFileDialog("Select File To Open", report);
+  PrintOnePage(program, "chart-page.check");
 }

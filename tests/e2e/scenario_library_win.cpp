@@ -1,6 +1,8 @@
 #include "tests/e2e/scenario_library_win.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -115,6 +117,8 @@ Program::Program(const std::string& workingFolder, const std::string& arguments)
 }
 
 Program::~Program() {
+  // VORNA_E2E_HOLD keeps a failed program on screen for a look (milliseconds).
+  if (const char* hold = std::getenv("VORNA_E2E_HOLD")) Sleep(static_cast<DWORD>(std::atoi(hold)));
   if (process_.hProcess != nullptr) {
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
       TerminateProcess(process_.hProcess, 1);
@@ -147,6 +151,144 @@ void Program::WaitForWindowGone(const std::string& title, DWORD timeoutMs) const
   if (!WaitFor([&] { return HasNoWindow(title); }, timeoutMs)) {
     throw ScenarioFailure("window \"" + title + "\" did not close");
   }
+}
+
+void Program::Sync() const {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
+}
+
+HWND Program::FileNameBox(HWND dialog) {
+  HWND box = GetDlgItem(dialog, 0x480);  // edt1
+  if (box == nullptr) box = GetDlgItem(dialog, 0x47C);  // cmb13
+  if (box == nullptr) throw ScenarioFailure("the file dialog has no file name box");
+  return box;
+}
+
+void Program::ChooseInFileDialog(const std::string& title, const std::string& path) const {
+  HWND dialog = WaitForWindow(title);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(FileNameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
+                      SMTO_ABORTIFHUNG, 5000, &result);
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  WaitForWindowGone(title);
+  Sync();
+}
+
+void Program::CancelFileDialog(const std::string& title) const {
+  HWND dialog = WaitForWindow(title);
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  WaitForWindowGone(title);
+  Sync();
+}
+
+namespace {
+
+struct MessageBoxSearch {
+  DWORD processId;
+  HWND mainWindow;
+  HWND found;
+};
+
+BOOL CALLBACK MatchMessageBox(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<MessageBoxSearch*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || window == search->mainWindow || !IsWindowVisible(window)) {
+    return TRUE;
+  }
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof(className));
+  if (std::string(className) != "#32770" || GetDlgItem(window, 0xFFFF) == nullptr) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND Program::FindMessageBox() const {
+  MessageBoxSearch search{process_.dwProcessId, window_, nullptr};
+  EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND Program::WaitForMessageBox(DWORD timeoutMs) const {
+  HWND box = nullptr;
+  if (!WaitFor([&] { return (box = FindMessageBox()) != nullptr; }, timeoutMs)) {
+    throw ScenarioFailure("no message box appeared");
+  }
+  return box;
+}
+
+bool Program::HasNoMessageBox() const { return FindMessageBox() == nullptr; }
+
+std::string Program::MessageText(HWND box) { return ControlText(box, 0xFFFF); }
+
+void Program::CloseMessageBox(HWND box) const {
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  if (!WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); })) {
+    throw ScenarioFailure("the message box did not close");
+  }
+  Sync();
+}
+
+std::vector<std::uint32_t> Program::ChartPixels(int* width, int* height) const {
+  Sync();
+  HWND chart = Control(1003);
+  RECT client{};
+  GetClientRect(chart, &client);
+  const int w = client.right, h = client.bottom;
+  if (width != nullptr) *width = w;
+  if (height != nullptr) *height = h;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h);
+  // Read from the screen itself: under Wine a window DC of another process
+  // does not show what that process painted.
+  POINT origin{0, 0};
+  ClientToScreen(chart, &origin);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const auto* source = static_cast<const std::uint32_t*>(bits);
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = source[i] & 0x00FFFFFF;
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+std::size_t CountColour(const std::vector<std::uint32_t>& pixels, std::uint32_t colour) {
+  return static_cast<std::size_t>(std::count(pixels.begin(), pixels.end(), colour));
+}
+
+std::string CopySample(const std::string& sample, const WorkFolder& folder, const std::string& as) {
+  std::string source = DriverFolder() + "..\\..\\samples\\" + sample;
+  std::string target = folder.File(as.empty() ? sample : as);
+  if (!CopyFileA(source.c_str(), target.c_str(), FALSE)) {
+    throw ScenarioFailure("cannot copy sample " + source);
+  }
+  return target;
+}
+
+std::string CheckFolder() {
+  const char* unixFolder = std::getenv("VORNA_CHECK_FOLDER");
+  if (unixFolder == nullptr || *unixFolder == '\0') return {};
+  std::string folder = std::string("Z:") + unixFolder;
+  for (char& c : folder) {
+    if (c == '/') c = '\\';
+  }
+  return folder + "\\";
 }
 
 HWND Program::Control(int id) const { return ControlOf(window_, id); }

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -79,11 +80,31 @@ class Program {
   bool HasNoWindow(const std::string& title) const;
   // Waits until the window with `title` has gone.
   void WaitForWindowGone(const std::string& title, DWORD timeoutMs = 20000) const;
+  // Returns once the program has handled everything before this call (a
+  // message sent to its window waits for the running command to finish).
+  void Sync() const;
+  // The open dialog: waits for it, enters `path` and confirms it; waits
+  // until the dialog has gone and the command has run on.
+  void ChooseInFileDialog(const std::string& title, const std::string& path) const;
+  // Waits for the dialog with `title` and cancels it.
+  void CancelFileDialog(const std::string& title) const;
+  // The file name box of an open or save dialog.
+  static HWND FileNameBox(HWND dialog);
+  // A message box of this process: waits for it and returns its window.
+  HWND WaitForMessageBox(DWORD timeoutMs = 20000) const;
+  // True when no message box of this process is shown.
+  bool HasNoMessageBox() const;
+  // Text and caption of a message box; pressing its OK button.
+  static std::string MessageText(HWND box);
+  void CloseMessageBox(HWND box) const;
+  // Pixels of the chart control (1003) as shown on the screen, 0x00RRGGBB.
+  std::vector<std::uint32_t> ChartPixels(int* width = nullptr, int* height = nullptr) const;
   // Waits for the process to end; true with its exit code when it did.
   bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
 
  private:
   HWND FindWindowTitled(const std::string& title) const;
+  HWND FindMessageBox() const;
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
@@ -104,5 +125,16 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // The folder of this driver (and of the program), ending in a backslash.
 std::string DriverFolder();
+
+// A file of samples/ (the hand-made reports), copied into `folder`.
+std::string CopySample(const std::string& sample, const WorkFolder& folder,
+                       const std::string& as = "");
+
+// The folder (ending in a backslash) where scenarios leave files for the
+// checks that run outside Wine after them, empty when none is set.
+std::string CheckFolder();
+
+// Counts the pixels of one colour.
+std::size_t CountColour(const std::vector<std::uint32_t>& pixels, std::uint32_t colour);
 
 }  // namespace e2e
