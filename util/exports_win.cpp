@@ -4,8 +4,13 @@
 // VORNAanalyser.dll; other programs load the DLL.
 #include <windows.h>
 
+#include <cstdint>
+
 #include "util/byte_string_win.h"
 #include "util/file_dialogs_win.h"
+#include "util/file_length_win.h"
+#include "util/notepad_win.h"
+#include "util/path_helpers.h"
 
 using vorna::FromByteString;
 using vorna::NewByteString;
@@ -50,5 +55,18 @@ BSTR __stdcall SHOWSAVEA(HWND Owner, BSTR* Filter, BSTR* FileName, BSTR* Caption
   WriteBackByteString(Folder, folder);
   return NewByteString(chosen);
 }
+
+std::int32_t __stdcall SHELLTONOTEPAD(BSTR* FileName) {
+  return vorna::ShellToNotepad(FromByteString(FileName));
+}
+
+BSTR __stdcall PADOUT(BSTR* Text, std::int32_t* Width) {
+  std::string text = FromByteString(Text);
+  std::string padded = vorna::PadOut(text, Width == nullptr ? 0 : *Width);
+  WriteBackByteString(Text, text);
+  return NewByteString(padded);
+}
+
+std::int32_t __stdcall FILELEN(const char* Name) { return vorna::FileLength(Name); }
 
 }  // extern "C"
