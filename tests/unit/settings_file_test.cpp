@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "util/file_access.h"
+
 namespace vorna {
 namespace {
 
@@ -87,6 +89,20 @@ TEST_F(SettingsFileTest, SaveStoresTheTestFolderBlankPadded) {
 
   LoadSettings();
   EXPECT_EQ(LastTestFolder, "D:\\Tests\\");
+}
+
+TEST_F(SettingsFileTest, ReadOnlyStartFolderSkipsTheWrite) {
+  LoadSettings();
+  fs::path folder = fs::current_path();
+  fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  if (!IsReadOnly(StartFolder).value_or(false)) {
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    GTEST_SKIP() << "this file system keeps no read-only mark on folders";
+  }
+  SaveSettings();
+  fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_FALSE(fs::exists(SettingsPath()));
 }
 
 TEST_F(SettingsFileTest, FoldersAreReadTrimmedOfBlanks) {
