@@ -1,6 +1,8 @@
 #include "util/number_text.h"
+#include "util/number_text_exact.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -339,18 +341,36 @@ constexpr std::size_t kKeptSignificantDigits = 800;
 // Any exponent beyond this already overflows or underflows every text.
 constexpr std::int64_t kExponentLimit = 100000000;
 
-double ReadDecimalNumber(std::string_view text) {
-  std::size_t position = 0;
+// A decimal number as written: sign, the digits with at most one point, and
+// the exponent part. The scan also keeps the short form that the fast
+// conversion needs, so that it never has to copy the digits.
+struct DecimalText {
   bool negative = false;
+  bool anyDigit = false;
+  std::string_view mantissa;         // the digits and the point, without the sign
+  std::int64_t writtenExponent = 0;  // the exponent part, within kExponentLimit
+  // The significant digits up to the last non-zero one, as an integer when
+  // there are at most kShortDigits of them; value = short * 10^shortExponent.
+  std::int64_t digitsToLastNonZero = 0;
+  std::uint64_t shortSignificand = 0;
+  std::int64_t shortExponent = 0;
+};
+
+// Every integer of this many decimal digits is below 2^53, so it converts to
+// double exactly.
+constexpr std::int64_t kShortDigits = 15;
+
+DecimalText ScanDecimalText(std::string_view text) {
+  DecimalText scan;
+  std::size_t position = 0;
   if (position < text.size() && (text[position] == '+' || text[position] == '-')) {
-    negative = text[position] == '-';
+    scan.negative = text[position] == '-';
     ++position;
   }
-  // value = significand * 10^exponent
-  std::string significand;
-  std::int64_t exponent = 0;
-  bool anyDigit = false;
-  bool droppedNonZero = false;
+  const std::size_t mantissaBegin = position;
+  std::int64_t significantDigits = 0;  // from the first non-zero digit on
+  std::int64_t fractionDigits = 0;
+  std::uint64_t leadingDigits = 0;  // the first kShortDigits significant digits
   bool afterPoint = false;
   for (; position < text.size(); ++position) {
     const char character = text[position];
@@ -359,18 +379,22 @@ double ReadDecimalNumber(std::string_view text) {
       continue;
     }
     if (!IsDigit(character)) break;
-    anyDigit = true;
-    if (significand.empty() && character == '0') {
-      if (afterPoint) --exponent;
-    } else if (significand.size() < kKeptSignificantDigits) {
-      significand.push_back(character);
-      if (afterPoint) --exponent;
-    } else {
-      droppedNonZero = droppedNonZero || character != '0';
-      if (!afterPoint) ++exponent;
+    scan.anyDigit = true;
+    if (afterPoint) ++fractionDigits;
+    if (significantDigits == 0 && character == '0') continue;
+    ++significantDigits;
+    if (significantDigits > kShortDigits) {
+      if (character != '0') scan.digitsToLastNonZero = significantDigits;
+      continue;
+    }
+    leadingDigits = leadingDigits * 10 + static_cast<std::uint64_t>(character - '0');
+    if (character != '0') {
+      scan.digitsToLastNonZero = significantDigits;
+      scan.shortSignificand = leadingDigits;
     }
   }
-  if (!anyDigit) return 0.0;
+  scan.mantissa = text.substr(mantissaBegin, position - mantissaBegin);
+  if (!scan.anyDigit) return scan;
 
   // An exponent letter counts only when at least one digit follows it.
   if (position < text.size() && std::string_view("EeDd").find(text[position]) != std::string_view::npos) {
@@ -385,11 +409,69 @@ double ReadDecimalNumber(std::string_view text) {
       for (; exponentPosition < text.size() && IsDigit(text[exponentPosition]); ++exponentPosition) {
         written = std::min(kExponentLimit, written * 10 + (text[exponentPosition] - '0'));
       }
-      exponent += exponentNegative ? -written : written;
+      scan.writtenExponent = exponentNegative ? -written : written;
+    }
+  }
+  // The zeros after the last non-zero digit move into the exponent.
+  scan.shortExponent = scan.writtenExponent - fractionDigits + (significantDigits - scan.digitsToLastNonZero);
+  return scan;
+}
+
+// The fast conversion below relies on double arithmetic being done in double
+// precision: an x87 build without -mfpmath=sse would round twice.
+#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
+#error "double arithmetic must be evaluated in double precision (build i686 with -msse2 -mfpmath=sse)"
+#endif
+
+// 10^0 ... 10^22: 10^k = 2^k * 5^k and 5^22 < 2^53, so each is an exact double.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::int64_t kLargestExactPowerOfTen = 22;
+
+// The correctly rounded magnitude when both the short significand and the
+// power of ten are exact doubles: then the value is their exact product or
+// quotient, and one IEEE multiplication or division in round-to-nearest
+// (the mode the program always runs in) rounds it correctly. False when the
+// text needs the exact conversion.
+bool ShortDecimalToDouble(const DecimalText& scan, double& magnitude) {
+  if (scan.digitsToLastNonZero > kShortDigits) return false;
+  if (scan.shortExponent < -kLargestExactPowerOfTen || scan.shortExponent > kLargestExactPowerOfTen) return false;
+  const double significand = static_cast<double>(scan.shortSignificand);  // exact: below 10^15
+  if (scan.shortExponent >= 0) {
+    const double power = kExactPowersOfTen[scan.shortExponent];
+    magnitude = significand * power;
+  } else {
+    const double power = kExactPowersOfTen[-scan.shortExponent];
+    magnitude = significand / power;
+  }
+  return true;
+}
+
+// The correctly rounded value of any scanned decimal text, through the
+// big-integer conversion.
+double ExactDecimalValue(const DecimalText& scan) {
+  // value = significand * 10^exponent
+  std::string significand;
+  std::int64_t exponent = scan.writtenExponent;
+  bool droppedNonZero = false;
+  bool afterPoint = false;
+  for (const char character : scan.mantissa) {
+    if (character == '.') {
+      afterPoint = true;
+      continue;
+    }
+    if (significand.empty() && character == '0') {
+      if (afterPoint) --exponent;
+    } else if (significand.size() < kKeptSignificantDigits) {
+      significand.push_back(character);
+      if (afterPoint) --exponent;
+    } else {
+      droppedNonZero = droppedNonZero || character != '0';
+      if (!afterPoint) ++exponent;
     }
   }
 
-  const double signedZero = negative ? -0.0 : 0.0;
+  const double signedZero = scan.negative ? -0.0 : 0.0;
   if (droppedNonZero) {
     significand.push_back('1');
     --exponent;
@@ -401,12 +483,20 @@ double ReadDecimalNumber(std::string_view text) {
   if (significand.empty()) return signedZero;
   const std::int64_t leadingDigitExponent = exponent + static_cast<std::int64_t>(significand.size()) - 1;
   if (leadingDigitExponent > std::numeric_limits<double>::max_exponent10) {
-    return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    return scan.negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
   }
   // Below 1e-325 the value is under half the smallest subnormal.
   if (leadingDigitExponent < -325) return signedZero;
   const double magnitude = DecimalToDouble(significand, static_cast<int>(exponent));
-  return negative ? -magnitude : magnitude;
+  return scan.negative ? -magnitude : magnitude;
+}
+
+double ReadDecimalNumber(std::string_view text, bool fastConversion) {
+  const DecimalText scan = ScanDecimalText(text);
+  if (!scan.anyDigit) return 0.0;
+  double magnitude = 0.0;
+  if (fastConversion && ShortDecimalToDouble(scan, magnitude)) return scan.negative ? -magnitude : magnitude;
+  return ExactDecimalValue(scan);
 }
 
 // Digits after "&": H hexadecimal, O or Q octal, B binary, no letter octal.
@@ -472,13 +562,21 @@ std::string NumberTextNoBlank(float value) { return FormatNumberText(value, 7, f
 
 std::string NumberTextNoBlank(double value) { return FormatNumberText(value, 15, false); }
 
-double TextNumber(std::string_view text) {
+namespace {
+
+double ReadTextNumber(std::string_view text, bool fastConversion) {
   std::size_t start = 0;
   while (start < text.size() && IsLeadingSpace(text[start])) ++start;
   text.remove_prefix(start);
   if (!text.empty() && text[0] == '&') return ReadRadixLiteral(text.substr(1));
-  return ReadDecimalNumber(text);
+  return ReadDecimalNumber(text, fastConversion);
 }
+
+}  // namespace
+
+double TextNumber(std::string_view text) { return ReadTextNumber(text, true); }
+
+double TextNumberExact(std::string_view text) { return ReadTextNumber(text, false); }
 
 std::string FormatMasked(long double value, int decimals) {
   decimals = std::clamp(decimals, 0, 4);

@@ -1,10 +1,12 @@
 #include "util/number_text.h"
+#include "util/number_text_exact.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -128,8 +130,11 @@ struct TextNumberCase {
 
 class TextNumberTable : public ::testing::TestWithParam<TextNumberCase> {};
 
+// Short decimal texts take the fast conversion in TextNumber, so the exact
+// conversion is checked on the same table.
 TEST_P(TextNumberTable, ReadsTheLongestLeadingNumber) {
   EXPECT_EQ(TextNumber(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+  EXPECT_EQ(TextNumberExact(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -203,6 +208,60 @@ INSTANTIATE_TEST_SUITE_P(
         TextNumberCase{"4.9406564584124654e-324", std::numeric_limits<double>::denorm_min()},
         TextNumberCase{"2.4703282292062328e-324", std::numeric_limits<double>::denorm_min()},
         TextNumberCase{"2.4703282292062327e-324", 0.0}));
+
+// Around the limits of the fast conversion: 15 significant digits and powers
+// of ten up to 10^22, once leading and trailing zeros are set aside. Past
+// them, one multiplication or division is an ulp off for these texts.
+INSTANTIATE_TEST_SUITE_P(
+    FastConversionLimits, TextNumberTable,
+    ::testing::Values(
+        TextNumberCase{"999999999999999e22", 999999999999999e22},
+        TextNumberCase{"123456789012345e-22", 123456789012345e-22},
+        TextNumberCase{"000000123456789012345.000000", 123456789012345.0},
+        TextNumberCase{"811929328484260e23", 811929328484260e23},
+        TextNumberCase{"81192932848426000000000000000000000000", 811929328484260e23},
+        TextNumberCase{"164756374261821e-23", 164756374261821e-23},
+        TextNumberCase{"9771166275695953e-3", 9771166275695953e-3}));
+
+// Bit for bit, so that the sign of zero counts as well.
+bool SameDouble(double left, double right) {
+  std::uint64_t leftBits = 0;
+  std::uint64_t rightBits = 0;
+  std::memcpy(&leftBits, &left, sizeof left);
+  std::memcpy(&rightBits, &right, sizeof right);
+  return leftBits == rightBits;
+}
+
+// Texts of up to 17 digits, many zeros among them, a point anywhere or none,
+// and exponents a little beyond the reach of the fast conversion, so that
+// both sides of its limits are crossed.
+TEST(TextNumber, FastConversionMatchesTheExactConversion) {
+  std::uint64_t state = 20240611;
+  const auto next = [&state](std::uint64_t range) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return (state >> 33) % range;
+  };
+  for (int round = 0; round < 100000; ++round) {
+    std::string text;
+    if (next(4) == 0) text += next(2) == 0 ? "-" : "+";
+    const int digitCount = 1 + static_cast<int>(next(17));
+    const int pointPlace = static_cast<int>(next(static_cast<std::uint64_t>(digitCount) + 2)) - 1;  // -1: none
+    for (int digit = 0; digit < digitCount; ++digit) {
+      if (digit == pointPlace) text += '.';
+      text += static_cast<char>('0' + (next(3) == 0 ? 0 : next(10)));
+    }
+    if (pointPlace == digitCount) text += '.';
+    if (next(2) == 0) {
+      text += "EeDd"[next(4)];
+      const int exponent = static_cast<int>(next(51)) - 25;
+      text += exponent < 0 ? "-" : (next(2) == 0 ? "+" : "");
+      text += std::to_string(std::abs(exponent));
+    }
+    if (next(4) == 0) text += "uV";
+    ASSERT_TRUE(SameDouble(TextNumber(text), TextNumberExact(text)))
+        << '"' << text << "\" " << TextNumber(text) << " against " << TextNumberExact(text);
+  }
+}
 
 TEST(TextNumber, ReadsThousandsOfDigits) {
   const std::string zeros(5000, '0');
