@@ -5,10 +5,6 @@
 namespace vorna {
 namespace {
 
-constexpr DWORD kPushButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
-constexpr DWORD kCentredLabel = WS_CHILD | WS_VISIBLE | SS_CENTER;
-constexpr DWORD kTextBox = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
 constexpr DWORD kChart = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_OWNERDRAW;
 
 constexpr ControlClass B = ControlClass::Button;
@@ -27,41 +23,41 @@ const WindowSpec& MainWindowSpec() {
 
 const std::vector<ControlSpec>& MainWindowControls() {
   static const std::vector<ControlSpec> controls{
-      {1001, B, "Open", 5, 10, 40, 20, kPushButton},
-      {1002, B, "End", 5, 40, 40, 20, kPushButton},
+      {1001, B, "Open", 5, 10, 40, 20, kPushButtonStyle},
+      {1002, B, "End", 5, 40, 40, 20, kPushButtonStyle},
       {1003, S, "", 95, 10, 450, 305, kChart},
-      {1004, B, "BMP", 50, 10, 40, 20, kPushButton},
-      {1005, B, "Print", 50, 40, 40, 20, kPushButton},
-      {1006, S, "Geo Res.", 5, 135, 35, 10, kLabel},
-      {1007, E, "", 45, 135, 20, 10, kTextBox},
-      {1008, E, "", 70, 135, 20, 10, kTextBox},
-      {1009, S, "Geo Lkg.", 5, 150, 30, 10, kLabel},
-      {1010, E, "", 45, 150, 20, 10, kTextBox},
-      {1012, S, "Geo Pulse", 5, 165, 35, 10, kLabel},
-      {1013, E, "", 45, 165, 20, 10, kTextBox},
-      {1014, E, "", 70, 165, 20, 10, kTextBox},
-      {1015, S, "Gnd Noise", 5, 180, 35, 10, kLabel},
-      {1017, E, "", 70, 180, 20, 10, kTextBox},
-      {1024, S, "Test Limits", 5, 115, 85, 10, kCentredLabel},
-      {1025, S, "Low", 45, 125, 20, 10, kCentredLabel},
-      {1026, S, "High", 70, 125, 20, 10, kCentredLabel},
-      {1027, E, "", 45, 260, 20, 10, kTextBox},
-      {1028, S, "Geo Res.", 5, 230, 35, 10, kLabel},
-      {1029, E, "", 45, 230, 20, 10, kTextBox},
-      {1030, E, "", 70, 230, 20, 10, kTextBox},
-      {1031, S, "Geo Lkg.", 5, 245, 30, 10, kLabel},
-      {1032, E, "", 45, 245, 20, 10, kTextBox},
-      {1033, S, "Geo Pulse", 5, 260, 35, 10, kLabel},
-      {1034, E, "", 70, 260, 20, 10, kTextBox},
-      {1035, S, "Gnd Noise", 5, 275, 35, 10, kLabel},
-      {1036, E, "", 70, 275, 20, 10, kTextBox},
-      {1042, S, "Display Ranges", 5, 210, 85, 10, kCentredLabel},
-      {1043, S, "Low", 45, 220, 20, 10, kCentredLabel},
-      {1044, S, "High", 70, 220, 20, 10, kCentredLabel},
-      {1045, E, "", 70, 245, 20, 10, kTextBox},
-      {1046, E, "", 45, 275, 20, 10, kTextBox},
-      {1050, B, "Settings", 5, 65, 85, 25, kPushButton},
-      {1103, B, "Display Chan Out of Spec", 5, 95, 85, 15, kPushButton},
+      {1004, B, "BMP", 50, 10, 40, 20, kPushButtonStyle},
+      {1005, B, "Print", 50, 40, 40, 20, kPushButtonStyle},
+      {1006, S, "Geo Res.", 5, 135, 35, 10, kLabelStyle},
+      {1007, E, "", 45, 135, 20, 10, kTextBoxStyle},
+      {1008, E, "", 70, 135, 20, 10, kTextBoxStyle},
+      {1009, S, "Geo Lkg.", 5, 150, 30, 10, kLabelStyle},
+      {1010, E, "", 45, 150, 20, 10, kTextBoxStyle},
+      {1012, S, "Geo Pulse", 5, 165, 35, 10, kLabelStyle},
+      {1013, E, "", 45, 165, 20, 10, kTextBoxStyle},
+      {1014, E, "", 70, 165, 20, 10, kTextBoxStyle},
+      {1015, S, "Gnd Noise", 5, 180, 35, 10, kLabelStyle},
+      {1017, E, "", 70, 180, 20, 10, kTextBoxStyle},
+      {1024, S, "Test Limits", 5, 115, 85, 10, kCentredLabelStyle},
+      {1025, S, "Low", 45, 125, 20, 10, kCentredLabelStyle},
+      {1026, S, "High", 70, 125, 20, 10, kCentredLabelStyle},
+      {1027, E, "", 45, 260, 20, 10, kTextBoxStyle},
+      {1028, S, "Geo Res.", 5, 230, 35, 10, kLabelStyle},
+      {1029, E, "", 45, 230, 20, 10, kTextBoxStyle},
+      {1030, E, "", 70, 230, 20, 10, kTextBoxStyle},
+      {1031, S, "Geo Lkg.", 5, 245, 30, 10, kLabelStyle},
+      {1032, E, "", 45, 245, 20, 10, kTextBoxStyle},
+      {1033, S, "Geo Pulse", 5, 260, 35, 10, kLabelStyle},
+      {1034, E, "", 70, 260, 20, 10, kTextBoxStyle},
+      {1035, S, "Gnd Noise", 5, 275, 35, 10, kLabelStyle},
+      {1036, E, "", 70, 275, 20, 10, kTextBoxStyle},
+      {1042, S, "Display Ranges", 5, 210, 85, 10, kCentredLabelStyle},
+      {1043, S, "Low", 45, 220, 20, 10, kCentredLabelStyle},
+      {1044, S, "High", 70, 220, 20, 10, kCentredLabelStyle},
+      {1045, E, "", 70, 245, 20, 10, kTextBoxStyle},
+      {1046, E, "", 45, 275, 20, 10, kTextBoxStyle},
+      {1050, B, "Settings", 5, 65, 85, 25, kPushButtonStyle},
+      {1103, B, "Display Chan Out of Spec", 5, 95, 85, 15, kPushButtonStyle},
   };
   return controls;
 }

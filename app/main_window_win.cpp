@@ -9,7 +9,9 @@
 #include "settings/settings_boxes_win.h"
 #include "settings/settings_dialog_win.h"
 #include "settings/settings_file.h"
+#include "util/dialog_fonts_win.h"
 #include "util/dialog_template_win.h"
+#include "util/focus_keeper_win.h"
 #include "util/win_handles_win.h"
 
 namespace vorna {
@@ -20,29 +22,8 @@ namespace {
 
 constexpr int kIconResource = 103;
 
-HWND SavedFocus = nullptr;
+FocusKeeper SavedFocus;
 ScopedFont HeadingFont;
-
-// Height of an 8-point font at the screen's resolution, truncated toward
-// zero (-10 at 96 dots per inch, -13 at 120).
-int HeadingFontHeight() {
-  int dotsPerInch = 96;
-  {
-    ScopedWindowDc screen(nullptr);
-    if (screen.get() != nullptr) dotsPerInch = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  }
-  return -(8 * dotsPerInch / 72);
-}
-
-HFONT CreateHeadingFont() {
-  LOGFONTA font{};
-  font.lfHeight = HeadingFontHeight();
-  font.lfWeight = 700;
-  font.lfUnderline = 1;
-  font.lfCharSet = ANSI_CHARSET;
-  lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
-  return CreateFontIndirectA(&font);
-}
 
 void SetProgramIcon(HWND window) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -57,7 +38,7 @@ void SetProgramIcon(HWND window) {
 void OnInitDialog(HWND window) {
   MainWindow = window;
   SetProgramIcon(window);
-  HeadingFont.reset(CreateHeadingFont());
+  HeadingFont.reset(CreateHeadingFont(true));
   for (int heading : {kTestLimitsHeading, kDisplayRangesHeading}) {
     SendDlgItemMessageA(window, heading, WM_SETFONT, reinterpret_cast<WPARAM>(HeadingFont.get()),
                         0);
@@ -65,16 +46,6 @@ void OnInitDialog(HWND window) {
   MainChartBitmap().Create(GetDlgItem(window, kChartArea));
   FillSettingsBoxes(window, EditedIn::MainWindow);
   ShowWindow(GetDlgItem(window, kReportButton), SW_HIDE);
-}
-
-// Keeps the keyboard focus where it was when the user comes back.
-void OnNcActivate(bool active) {
-  if (!active) {
-    SavedFocus = GetFocus();
-  } else if (SavedFocus != nullptr) {
-    SetFocus(SavedFocus);
-    SavedFocus = nullptr;
-  }
 }
 
 void OnEnd(HWND window) {
@@ -119,7 +90,7 @@ INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
       OnInitDialog(window);
       break;
     case WM_NCACTIVATE:
-      OnNcActivate(wParam != 0);
+      SavedFocus.OnNcActivate(wParam != 0);
       break;
     case WM_COMMAND:
       OnCommand(window, LOWORD(wParam), HIWORD(wParam));

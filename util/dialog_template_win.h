@@ -10,6 +10,14 @@ namespace vorna {
 
 enum class ControlClass { Button, Edit, Static };
 
+// The control styles both windows use.
+constexpr DWORD kPushButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | SS_LEFT;
+constexpr DWORD kCentredLabelStyle = WS_CHILD | WS_VISIBLE | SS_CENTER;
+// Single line, thin flat border, any text may be typed.
+constexpr DWORD kTextBoxStyle =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+
 // One control: geometry in dialog units of the window's font.
 struct ControlSpec {
   int id;

@@ -1,0 +1,19 @@
+#pragma once
+// Fonts of the windows' headings: "MS Sans Serif" at 8 points, bold, at
+// the screen's resolution.
+
+#include <windows.h>
+
+namespace vorna {
+
+// Height of an 8-point font for LOGFONT at `dotsPerInch`, truncated toward
+// zero: -10 at 96 dots per inch, -13 at 120.
+int HeadingFontHeight(int dotsPerInch);
+
+// The screen's LOGPIXELSY, read from a screen DC that is released at once.
+int ScreenDotsPerInch();
+
+// A bold 8-point "MS Sans Serif", underlined or not; the caller owns it.
+HFONT CreateHeadingFont(bool underlined);
+
+}  // namespace vorna
