@@ -6,9 +6,12 @@
 
 #include <cstdint>
 
+#include "util/axis_step.h"
 #include "util/byte_string_win.h"
+#include "util/colour.h"
 #include "util/file_dialogs_win.h"
 #include "util/file_length_win.h"
+#include "util/multi_open_dialog_win.h"
 #include "util/notepad_win.h"
 #include "util/path_helpers.h"
 
@@ -68,5 +71,23 @@ BSTR __stdcall PADOUT(BSTR* Text, std::int32_t* Width) {
 }
 
 std::int32_t __stdcall FILELEN(const char* Name) { return vorna::FileLength(Name); }
+
+std::int32_t __stdcall HLSTORGB(float Hue, float Lightness, float Saturation) {
+  return vorna::HlsToRgb(Hue, Lightness, Saturation);
+}
+
+// A null address counts as an end at 0.
+float __stdcall CHOOSESTEP(const float* Low, const float* High) {
+  return vorna::ChooseStep(Low == nullptr ? 0.0f : *Low, High == nullptr ? 0.0f : *High);
+}
+
+// Folder is the caller's string itself; Result receives the choice only
+// when files were chosen.
+std::int32_t __stdcall GETMULTIPLEFILES(HWND Owner, BSTR Folder, BSTR* Result) {
+  std::string result = FromByteString(Result);
+  std::int32_t count = vorna::GETMULTIPLEFILES(Owner, FromByteString(&Folder), result);
+  if (count != 0) WriteBackByteString(Result, result);
+  return count;
+}
 
 }  // extern "C"

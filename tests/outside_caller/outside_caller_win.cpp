@@ -1,21 +1,29 @@
 // Loads VORNAanalyser.dll the way another program would (LoadLibraryA and
 // GetProcAddress by the undecorated names), checks that every exported
-// routine is there and calls the ones that need no user.
-#include <windows.h>
-#include <oleauto.h>
+// routine is there and calls the ones that need no user; GETMULTIPLEFILES
+// is worked through its real dialog.
+//
+//   outside_caller                  every check
+//   outside_caller exports          the exports and the calls without a user
+//   outside_caller multiple_files   GETMULTIPLEFILES through its dialog
+#include "outside_caller_win.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+namespace outside {
 namespace {
-
 int failures = 0;
+}  // namespace
 
 void Check(bool condition, const std::string& what) {
   std::printf("  %s: %s\n", condition ? "ok" : "FAILED", what.c_str());
+  std::fflush(stdout);
   if (!condition) ++failures;
 }
+
+int Failures() { return failures; }
 
 BSTR ByteString(const std::string& text) {
   return SysAllocStringByteLen(text.data(), static_cast<UINT>(text.size()));
@@ -26,13 +34,53 @@ std::string Bytes(BSTR text) {
                          : std::string(reinterpret_cast<const char*>(text), SysStringByteLen(text));
 }
 
-template <typename Function>
-Function Routine(HMODULE library, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}  // namespace outside
+
+namespace {
+
+using namespace outside;
+
+const char* const kExportedNames[] = {"SHOWOPEN",       "SHOWSAVE", "SHOWSAVEA", "SHOWSAVEB",
+                                      "SHELLTONOTEPAD", "PADOUT",   "FILELEN",   "HLSTORGB",
+                                      "CHOOSESTEP",     "GETMULTIPLEFILES"};
+
+void CheckHlsToRgb(HMODULE library) {
+  using HlsToRgb = std::int32_t(__stdcall*)(float, float, float);
+  auto hlsToRgb = Routine<HlsToRgb>(library, "HLSTORGB");
+  if (hlsToRgb == nullptr) return;
+  const struct {
+    float hue, lightness, saturation;
+    std::int32_t colour;
+  } cases[] = {{0, 240, 0, 0x00FFFFFF},
+               {0, 120, 240, 0x000000FF},
+               {80, 120, 240, 0x0000FF00},
+               {160, 120, 240, 0x00FF0000},
+               {0, 120, 0, 0x00808080}};
+  for (const auto& c : cases) {
+    std::int32_t colour = hlsToRgb(c.hue, c.lightness, c.saturation);
+    char what[96];
+    std::snprintf(what, sizeof(what), "HLSTORGB(%g, %g, %g) gives 0x%08X", c.hue, c.lightness,
+                  c.saturation, static_cast<unsigned>(colour));
+    Check(colour == c.colour, what);
+  }
 }
 
-const char* const kExportedNames[] = {"SHOWOPEN", "SHOWSAVE", "SHOWSAVEA", "SHOWSAVEB",
-                                      "SHELLTONOTEPAD", "PADOUT", "FILELEN"};
+void CheckChooseStep(HMODULE library) {
+  using ChooseStep = float(__stdcall*)(float*, float*);
+  auto chooseStep = Routine<ChooseStep>(library, "CHOOSESTEP");
+  if (chooseStep == nullptr) return;
+  const struct {
+    float low, high, step;
+  } cases[] = {{0, 100, 10}, {0, 1, 0.1f}, {0, 0.5f, 0.05f}, {3, 3, 0.01f}, {0, 2e10f, 0}};
+  for (const auto& c : cases) {
+    float low = c.low, high = c.high;
+    float step = chooseStep(&low, &high);
+    char what[96];
+    std::snprintf(what, sizeof(what), "CHOOSESTEP(%g, %g) gives %g, the ends unchanged", c.low,
+                  c.high, step);
+    Check(step == c.step && low == c.low && high == c.high, what);
+  }
+}
 
 void CheckPadOut(HMODULE library) {
   using PadOut = BSTR(__stdcall*)(BSTR*, std::int32_t*);
@@ -72,7 +120,8 @@ void CheckFileLength(HMODULE library, const std::string& folder) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  std::string mode = argc > 1 ? argv[1] : "";
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string folder(path);
@@ -81,12 +130,20 @@ int main() {
   HMODULE library = LoadLibraryA((folder + "VORNAanalyser.dll").c_str());
   Check(library != nullptr, "VORNAanalyser.dll loads");
   if (library == nullptr) return 1;
-  for (const char* name : kExportedNames) {
-    Check(GetProcAddress(library, name) != nullptr, std::string(name) + " is exported by name");
+  if (mode.empty() || mode == "exports") {
+    for (const char* name : kExportedNames) {
+      Check(GetProcAddress(library, name) != nullptr, std::string(name) + " is exported by name");
+    }
+    CheckHlsToRgb(library);
+    CheckChooseStep(library);
+    CheckPadOut(library);
+    CheckFileLength(library, folder);
   }
-  CheckPadOut(library);
-  CheckFileLength(library, folder);
+  if (mode.empty() || mode == "multiple_files") CheckMultipleFiles(library);
+  if (!mode.empty() && mode != "exports" && mode != "multiple_files") {
+    Check(false, "a known mode (exports, multiple_files), not \"" + mode + "\"");
+  }
   FreeLibrary(library);
-  std::printf("%s\n", failures == 0 ? "outside caller passed" : "outside caller failed");
-  return failures == 0 ? 0 : 1;
+  std::printf("%s\n", Failures() == 0 ? "outside caller passed" : "outside caller failed");
+  return Failures() == 0 ? 0 : 1;
 }
