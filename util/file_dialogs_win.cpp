@@ -28,19 +28,10 @@ int RunDialog(PlatformDialog dialog, std::string buffer, HWND Owner, const std::
   std::string folder = Folder.empty() ? CurrentDirectory() : Folder;
   char fileTitle[kFileTitleSize] = {};
 
-  OPENFILENAMEA request{};
-  request.lStructSize = kClassicRequestSize;
-  request.hwndOwner = Owner;
-  request.lpstrFilter = platformFilter.c_str();
-  request.nFilterIndex = 1;
-  request.lpstrFile = buffer.data();
-  request.nMaxFile = static_cast<DWORD>(buffer.size());
-  request.lpstrFileTitle = fileTitle;
-  request.nMaxFileTitle = kFileTitleSize;
-  request.lpstrInitialDir = folder.c_str();
-  request.lpstrTitle = Caption.empty() ? nullptr : Caption.c_str();
-  request.Flags = DialogFlags;
-  request.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
+  OPENFILENAMEA request = ClassicFileRequest(
+      Owner, platformFilter.c_str(), buffer, fileTitle, kFileTitleSize, folder.c_str(),
+      Caption.empty() ? nullptr : Caption.c_str(), DialogFlags,
+      DefaultExt.empty() ? nullptr : DefaultExt.c_str());
 
   int result = dialog(&request) ? 1 : 0;
   FileName = readBackFromEnd ? OpenAnswer(buffer) : SaveAnswer(buffer);
@@ -62,6 +53,25 @@ std::string ShowSaveWith(HWND Owner, std::string& Filter, std::string& FileName,
 }
 
 }  // namespace
+
+OPENFILENAMEA ClassicFileRequest(HWND owner, const char* filter, std::string& fileBuffer,
+                                 char* fileTitle, DWORD fileTitleSize, const char* folder,
+                                 const char* title, DWORD flags, const char* defaultExt) {
+  OPENFILENAMEA request{};
+  request.lStructSize = kClassicRequestSize;
+  request.hwndOwner = owner;
+  request.lpstrFilter = filter;
+  request.nFilterIndex = 1;
+  request.lpstrFile = fileBuffer.data();
+  request.nMaxFile = static_cast<DWORD>(fileBuffer.size());
+  request.lpstrFileTitle = fileTitle;
+  request.nMaxFileTitle = fileTitleSize;
+  request.lpstrInitialDir = folder;
+  request.lpstrTitle = title;
+  request.Flags = flags;
+  request.lpstrDefExt = defaultExt;
+  return request;
+}
 
 int OpenDialogCore(HWND Owner, const std::string& Caption, std::string& FileName,
                    const std::string& Folder, const std::string& Filter,

@@ -4,6 +4,7 @@
 // wrap these.
 
 #include <windows.h>
+#include <commdlg.h>
 
 #include <string>
 
@@ -12,6 +13,13 @@ namespace vorna {
 constexpr DWORD FileDialogFlags = 0x00881006;  // overwrite prompt, hide read-only,
                                                // file must exist, explorer, sizing
 constexpr DWORD kSaveWithoutPromptFlags = 0x00881004;
+
+// The request record in its classic form as older platforms know it (76
+// bytes on 32-bit Windows, the same fields with wider pointers on x86-64),
+// with the fields every file dialog of the program sets; all others 0.
+OPENFILENAMEA ClassicFileRequest(HWND owner, const char* filter, std::string& fileBuffer,
+                                 char* fileTitle, DWORD fileTitleSize, const char* folder,
+                                 const char* title, DWORD flags, const char* defaultExt);
 
 // Run GetOpenFileNameA / GetSaveFileNameA with the classic 76-byte request
 // record. On return FileName holds the name read back from the buffer and

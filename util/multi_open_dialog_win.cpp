@@ -5,16 +5,12 @@
 #include <cstddef>
 
 #include "util/file_access.h"
+#include "util/file_dialogs_win.h"
 #include "util/multiple_selection.h"
 
 namespace vorna {
 namespace {
 
-// The request record in its classic form: 76 bytes on 32-bit Windows.
-constexpr DWORD kClassicRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
-#ifndef _WIN64
-static_assert(kClassicRequestSize == 76, "classic request record");
-#endif
 constexpr std::size_t kFileTitleSize = 256;
 constexpr int kFileListBox = 20;
 
@@ -37,19 +33,9 @@ int MultiOpenDialogCore(HWND Owner, const std::string& Caption, std::string& Fil
   std::string buffer = MultiOpenFileBuffer(FileName);
   char fileTitle[kFileTitleSize] = {};
 
-  OPENFILENAMEA request{};
-  request.lStructSize = kClassicRequestSize;
-  request.hwndOwner = Owner;
-  request.lpstrFilter = filter.data();
-  request.nFilterIndex = 1;
-  request.lpstrFile = buffer.data();
-  request.nMaxFile = static_cast<DWORD>(buffer.size());
-  request.lpstrFileTitle = fileTitle;
-  request.nMaxFileTitle = kFileTitleSize;
-  request.lpstrInitialDir = folder.data();
-  request.lpstrTitle = Caption.empty() ? nullptr : title.data();
-  request.Flags = DialogFlags;
-  request.lpstrDefExt = defaultExt.data();
+  OPENFILENAMEA request = ClassicFileRequest(
+      Owner, filter.data(), buffer, fileTitle, kFileTitleSize, folder.data(),
+      Caption.empty() ? nullptr : title.data(), DialogFlags, defaultExt.data());
 
   int result = GetOpenFileNameA(&request) ? 1 : 0;
   FileName = MultiOpenAnswer(buffer, result != 0, request.nFileOffset);
