@@ -77,3 +77,21 @@ SCENARIO(focus_comes_back_after_switching_windows) {
   ClickControl(dialog, 1051);
   program.WaitForWindowGone("Test and Display Settings");
 }
+
+SCENARIO(tab_runs_through_the_main_window_in_creation_order) {
+  WorkFolder folder("tab-order");
+  Program program(folder.path());
+  HWND window = program.window();
+  Activate(window);
+  FocusControl(program.Control(1001));
+  // The report button is hidden before the first Open, so Tab skips it.
+  const int order[] = {1002, 1004, 1005, 1007, 1008, 1010, 1013, 1014, 1017, 1027, 1029,
+                       1030, 1032, 1034, 1036, 1045, 1046, 1050, 1001};
+  for (int expected : order) {
+    HWND focused = FocusOf(window);
+    PostMessageA(focused, WM_KEYDOWN, VK_TAB, 0);
+    PostMessageA(focused, WM_KEYUP, VK_TAB, 0);
+    bool moved = WaitFor([&] { return FocusOf(window) == program.Control(expected); }, 5000);
+    Check(moved, "Tab moves the focus to " + std::to_string(expected));
+  }
+}

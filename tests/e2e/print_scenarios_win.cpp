@@ -32,7 +32,6 @@ SCENARIO(print_dialog_cancel_prints_nothing) {
   HWND dialog = program.WaitForWindow("Print");
   PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   program.WaitForWindowGone("Print");
-  Sleep(0);
   Check(PdfFiles(output).size() == before, "no job printed");
 }
 
