@@ -1,8 +1,5 @@
 #include "app/main_window_win.h"
 
-#include <string>
-#include <vector>
-
 #include "app/main_window_commands_win.h"
 #include "app/main_window_layout_win.h"
 #include "chart/chart_bitmap_win.h"

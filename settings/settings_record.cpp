@@ -172,10 +172,4 @@ std::string FolderOfField(const FolderField& field) {
   return TrimBlanks(std::string_view(field.data(), field.size()));
 }
 
-double FieldValue(const Settings& record, const SettingsField& field) {
-  if (field.kind == FieldKind::Float) return record.*field.number;
-  if (field.kind == FieldKind::Integer) return record.*field.integer;
-  return 0;
-}
-
 }  // namespace vorna

@@ -112,7 +112,4 @@ FolderField FolderFieldOf(const std::string& folder);
 // with leading and trailing blanks removed.
 std::string FolderOfField(const FolderField& field);
 
-// A numeric field's value as a double (floats widened, the bar count exact).
-double FieldValue(const Settings& record, const SettingsField& field);
-
 }  // namespace vorna

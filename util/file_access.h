@@ -31,9 +31,6 @@ bool WriteAtOffset(const std::string& path, std::uint32_t offset, const std::str
 // directory, or a file with the hidden or system attribute, counts as absent.
 bool IsOrdinaryFile(const std::string& path);
 
-// True when the path exists at all (file or directory, any attribute).
-bool PathExists(const std::string& path);
-
 // The read-only attribute of a file or folder; nothing when the attributes
 // cannot be read.
 std::optional<bool> IsReadOnly(const std::string& path);

@@ -90,11 +90,6 @@ bool IsOrdinaryFile(const std::string& path) {
   return stat(PosixPath(path).c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
-bool PathExists(const std::string& path) {
-  struct stat status {};
-  return stat(PosixPath(path).c_str(), &status) == 0;
-}
-
 std::optional<bool> IsReadOnly(const std::string& path) {
   struct stat status {};
   if (stat(PosixPath(path).c_str(), &status) != 0) return std::nullopt;

@@ -86,10 +86,6 @@ bool IsOrdinaryFile(const std::string& path) {
   return (found.dwFileAttributes & excluded) == 0;
 }
 
-bool PathExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::optional<bool> IsReadOnly(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;

@@ -75,21 +75,6 @@ using ScopedBitmap = ScopedGdiObject<HBITMAP>;
 using ScopedPen = ScopedGdiObject<HPEN>;
 using ScopedBrush = ScopedGdiObject<HBRUSH>;
 
-// A memory device context deleted with DeleteDC.
-class ScopedMemoryDc {
- public:
-  explicit ScopedMemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-  ~ScopedMemoryDc() {
-    if (dc_ != nullptr) DeleteDC(dc_);
-  }
-  ScopedMemoryDc(const ScopedMemoryDc&) = delete;
-  ScopedMemoryDc& operator=(const ScopedMemoryDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 // A window's or the screen's device context released with ReleaseDC.
 class ScopedWindowDc {
  public:
