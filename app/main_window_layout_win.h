@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "util/dialog_template_win.h"
+#include "win/dialog_template_win.h"
 
 namespace vorna {
 

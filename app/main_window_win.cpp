@@ -6,10 +6,10 @@
 #include "settings/settings_boxes_win.h"
 #include "settings/settings_dialog_win.h"
 #include "settings/settings_file.h"
-#include "util/dialog_fonts_win.h"
-#include "util/dialog_template_win.h"
-#include "util/focus_keeper_win.h"
-#include "util/win_handles_win.h"
+#include "win/dialog_fonts_win.h"
+#include "win/dialog_template_win.h"
+#include "win/focus_keeper_win.h"
+#include "win/win_handles_win.h"
 
 namespace vorna {
 

@@ -1,15 +1,13 @@
 // Open: choose a report, check it, analyse its channels and draw its chart.
+#include "app/loaded_test.h"
 #include "app/main_window_commands_win.h"
 #include "app/main_window_layout_win.h"
 #include "app/main_window_win.h"
+#include "chart/analysis_chart.h"
 #include "chart/main_chart_win.h"
 #include "settings/settings_file.h"
-#include "testfile/channel_statistics.h"
-#include "testfile/loaded_test.h"
+#include "testfile/analysis.h"
 #include "testfile/prepared_report.h"
-#include "testfile/record_pass.h"
-#include "testfile/report_format.h"
-#include "testfile/test_types.h"
 #include "util/file_dialogs_win.h"
 #include "util/path_helpers.h"
 #include "util/text_helpers.h"
@@ -42,46 +40,26 @@ void OpenTest() {
   // A ".TXT" copy made here is deleted when `report` goes, on every way out.
   PreparedReport report = PrepareReport(TestFileName);
   TestFileName = report.TestFileName;
-  if (!IsValidTestFile(report.Bytes)) {
-    ShowMessage("Not a valid VORNA Test File", kProgramCaption);
+  const ReportHeader header = ReadReportHeader(report.Bytes);
+  if (!header.IsReport) {
+    ShowMessage(std::string(kNotAReportMessage), kProgramCaption);
     return;
   }
-
-  const std::string fileDate = ReadTestDate(report.Bytes);
-  TestName = ReadTestName(report.Bytes);
+  TestName = header.TestName;
   ReadLimitBoxes();
 
-  TestTypeChoice testType = LookUpTestType(TestName, SettingsRecord);
-  if (!testType.Analysed) {
-    ShowMessage(testType.Message, kProgramCaption);
+  AnalysisResult analysis = AnalyseRecords(report.Bytes, header, TestFileName, SettingsRecord);
+  if (analysis.Outcome != AnalysisOutcome::Analysed) {
+    ShowMessage(analysis.Message, kProgramCaption);
     return;
   }
-  const TestTypeValues& values = testType.Values;
+  OutOfSpecReport = analysis.OutOfSpecReport;
 
-  RecordPassResult pass = RunRecordPass(report.Bytes, TestName, TestFileName, values.Limits);
-  OutOfSpecReport = pass.OutOfSpecReport;
-  ChannelStatistics statistics =
-      ComputeStatistics(pass.ChannelValues, values.DisplayLow, values.DisplayHigh, values.Limits,
-                        SettingsRecord.HistogramBars);
-
-  HistogramInput chart;
-  chart.BarCounts = std::move(statistics.BarCounts);
-  chart.TotalTraces = static_cast<std::int32_t>(pass.ChannelValues.size());
-  chart.DisplayLow = values.DisplayLow;
-  chart.BarWidth = statistics.BarWidth;
-  chart.UnitText = values.UnitText;
-  chart.ValueScale = values.Limits.ValueScale;
-  chart.LimitLow = values.Limits.LimitLow;
-  chart.LimitHigh = values.Limits.LimitHigh;
-  chart.DisplayedCount = statistics.DisplayedCount;
-  chart.InSpecCount = statistics.InSpecCount;
-  chart.TestName = TestName;
-  chart.FileDate = fileDate;
-  DrawMainChart(GetDlgItem(MainWindow, kChartArea), chart);
+  DrawMainChart(GetDlgItem(MainWindow, kChartArea), ChartInputOf(analysis));
   ChartDrawn = true;
 
   report.Copy.Remove();
-  if (pass.OutOfSpecFound) ShowReportButton(true);
+  if (analysis.OutOfSpecFound()) ShowReportButton(true);
 }
 
 }  // namespace vorna

@@ -1,7 +1,7 @@
 // Display Chan Out of Spec: the out-of-specification list in Notepad.
 #include "app/main_window_commands_win.h"
 #include "settings/settings_file.h"
-#include "testfile/loaded_test.h"
+#include "app/loaded_test.h"
 #include "util/file_access.h"
 #include "util/notepad_win.h"
 

@@ -8,10 +8,8 @@
 #include <string>
 
 #include "settings/settings_record.h"
-#include "testfile/channel_statistics.h"
-#include "testfile/record_pass.h"
+#include "testfile/analysis.h"
 #include "testfile/report_format.h"
-#include "testfile/test_types.h"
 
 namespace vorna {
 namespace {
@@ -45,16 +43,10 @@ std::string MakeReport(const char* lineEnd) {
 // What an Open computes once the report's bytes are in memory.
 std::size_t Analyse(std::string bytes) {
   if (NeedsLineEndConversion(bytes)) ConvertLineEnds(bytes);
-  if (!IsValidTestFile(bytes)) return 0;
-  const std::string date = ReadTestDate(bytes);
-  const std::string name = ReadTestName(bytes);
   Settings settings = DefaultSettings();
-  const TestTypeChoice type = LookUpTestType(name, settings);
-  const RecordPassResult pass = RunRecordPass(bytes, name, "C:\\tests\\T0413.dat", type.Values.Limits);
-  const ChannelStatistics statistics = ComputeStatistics(pass.ChannelValues, type.Values.DisplayLow,
-                                                         type.Values.DisplayHigh, type.Values.Limits,
-                                                         settings.HistogramBars);
-  return date.size() + pass.OutOfSpecReport.size() + static_cast<std::size_t>(statistics.InSpecCount);
+  const AnalysisResult result = AnalyseReport(bytes, "C:\\tests\\T0413.dat", settings);
+  return result.TestDate.size() + result.OutOfSpecReport.size() +
+         static_cast<std::size_t>(result.Statistics.InSpecCount);
 }
 
 void AnalyseReport(benchmark::State& state, const char* lineEnd) {

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "util/win_handles_win.h"
+#include "win/win_handles_win.h"
 
 namespace vorna {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "chart/canvas.h"
-#include "util/win_handles_win.h"
+#include "win/win_handles_win.h"
 
 namespace vorna {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "util/number_text.h"
+#include "numbers/number_text.h"
 #include "util/text_helpers.h"
 
 namespace vorna {

@@ -1,9 +1,9 @@
 #include "settings/settings_boxes_win.h"
 
 #include "settings/settings_file.h"
-#include "util/number_text.h"
-#include "util/rounding.h"
-#include "util/window_text_win.h"
+#include "numbers/number_text.h"
+#include "numbers/rounding.h"
+#include "win/window_text_win.h"
 
 namespace vorna {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "util/number_text.h"
-#include "util/path_helpers.h"
+#include "numbers/number_text.h"
+#include "util/text_helpers.h"
 
 namespace vorna {
 namespace {
@@ -22,22 +22,35 @@ bool IsInSpecification(float value, const SpecLimits& limits) {
   return limits.LimitLow <= scaled && scaled <= limits.LimitHigh;
 }
 
-void EvaluateBox(const BoxRecord& box, const SpecLimits& limits, std::string& outOfSpecReport,
-                 bool& outOfSpecFound) {
-  std::string channels;
+std::optional<OutOfSpecBox> FindOutOfSpecChannels(const BoxRecord& box, const SpecLimits& limits) {
+  std::optional<OutOfSpecBox> found;
   for (std::size_t index = 0; index < box.ChannelValue.size(); ++index) {
-    const double scaled = Scaled(box.ChannelValue[index], limits);
+    const float value = box.ChannelValue[index];
+    const double scaled = Scaled(value, limits);
     if (scaled < limits.LimitLow || scaled > limits.LimitHigh) {
-      channels += "\t ";
-      channels += static_cast<char>('1' + index);
+      if (!found) found.emplace().BoxNumber = box.BoxNumber;
+      found->Channels.push_back({static_cast<std::int32_t>(index + 1), value});
     }
   }
-  if (channels.empty()) return;
+  return found;
+}
+
+void AppendOutOfSpecLine(const OutOfSpecBox& box, std::string& outOfSpecReport) {
   std::string boxField = NumberText(box.BoxNumber);
   outOfSpecReport += "\r\nBox ";
   outOfSpecReport += PadOut(boxField, kBoxFieldWidth);
   outOfSpecReport += "Channel(s) \t";
-  outOfSpecReport += channels;
+  for (const OutOfSpecChannel& channel : box.Channels) {
+    outOfSpecReport += "\t ";
+    outOfSpecReport += static_cast<char>('0' + channel.Channel);
+  }
+}
+
+void EvaluateBox(const BoxRecord& box, const SpecLimits& limits, std::string& outOfSpecReport,
+                 bool& outOfSpecFound) {
+  const std::optional<OutOfSpecBox> found = FindOutOfSpecChannels(box, limits);
+  if (!found) return;
+  AppendOutOfSpecLine(*found, outOfSpecReport);
   outOfSpecFound = true;
 }
 

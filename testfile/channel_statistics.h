@@ -5,6 +5,7 @@
 // every product and sum is compared in double, never rounded to float first.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,24 @@ struct SpecLimits {
 
 // LimitLow <= value * ValueScale <= LimitHigh, both ends included.
 bool IsInSpecification(float value, const SpecLimits& limits);
+
+// A box with channels out of specification: its number as read and, in
+// channel order, each failing channel (1..4) with its unscaled value.
+struct OutOfSpecChannel {
+  std::int32_t Channel = 0;
+  float Value = 0;
+};
+struct OutOfSpecBox {
+  float BoxNumber = 0;
+  std::vector<OutOfSpecChannel> Channels;
+};
+
+// The channels of `box` whose scaled value lies below LimitLow or above
+// LimitHigh; nothing when all four are in specification.
+std::optional<OutOfSpecBox> FindOutOfSpecChannels(const BoxRecord& box, const SpecLimits& limits);
+
+// Appends the list line of `box` to `outOfSpecReport` (format below).
+void AppendOutOfSpecLine(const OutOfSpecBox& box, std::string& outOfSpecReport);
 
 // Checks the four channels of `box`: a channel whose scaled value lies below
 // LimitLow or above LimitHigh is out of specification. When any is, appends

@@ -32,7 +32,12 @@ RecordPassResult RunRecordPass(std::string_view reportBytes, const std::string& 
   while (reader.Next(line)) {
     const std::optional<BoxRecord> box = ParseRecordLine(line);
     if (!box) continue;
-    EvaluateBox(*box, limits, result.OutOfSpecReport, result.OutOfSpecFound);
+    ++result.RecordLines;
+    if (std::optional<OutOfSpecBox> found = FindOutOfSpecChannels(*box, limits)) {
+      AppendOutOfSpecLine(*found, result.OutOfSpecReport);
+      result.OutOfSpecFound = true;
+      result.OutOfSpecBoxes.push_back(std::move(*found));
+    }
     result.ChannelValues.insert(result.ChannelValues.end(), box->ChannelValue.begin(), box->ChannelValue.end());
   }
   return result;

@@ -2,6 +2,7 @@
 // The record pass of an analysis: every line of the report in file order,
 // each record line checked box by box and its four values collected.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,10 @@ struct RecordPassResult {
   // with channels out of specification (see EvaluateBox).
   std::string OutOfSpecReport;
   bool OutOfSpecFound = false;
+  // The boxes behind the list's lines, in file order.
+  std::vector<OutOfSpecBox> OutOfSpecBoxes;
+  // Number of record lines read.
+  std::int32_t RecordLines = 0;
 };
 
 // The first two lines of an out-of-specification list: `testName`, CR LF,

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "testfile/line_reader.h"
-#include "util/number_text.h"
+#include "numbers/number_text.h"
 #include "util/text_helpers.h"
 
 namespace vorna {

@@ -74,6 +74,7 @@ TestTypeChoice LookUpTestType(std::string_view testName, const Settings& record)
   TestTypeChoice choice;
   for (const TestTypeRow& row : TestTypeTable()) {
     if (row.TestName != testName) continue;
+    choice.Recognised = true;
     if (!row.Analysed) {
       choice.Message = std::string(row.Message);
       return choice;

@@ -43,6 +43,7 @@ struct TestTypeValues {
 
 struct TestTypeChoice {
   bool Analysed = false;
+  bool Recognised = false; // a row of the table matched: analysed or refused
   TestTypeValues Values;   // when Analysed
   std::string Message;     // when not: the text of the refusing message box
 };

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "util/rounding.h"
+#include "numbers/rounding.h"
 
 namespace vorna {
 namespace {

@@ -13,7 +13,7 @@
 #include "util/file_length_win.h"
 #include "util/multi_open_dialog_win.h"
 #include "util/notepad_win.h"
-#include "util/path_helpers.h"
+#include "util/text_helpers.h"
 
 using vorna::FromByteString;
 using vorna::NewByteString;

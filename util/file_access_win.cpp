@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "util/file_access.h"
-#include "util/win_handles_win.h"
+#include "win/win_handles_win.h"
 
 namespace vorna {
 namespace {

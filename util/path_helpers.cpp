@@ -4,13 +4,6 @@
 
 namespace vorna {
 
-std::string PadOut(std::string& text, std::int32_t width) {
-  text = TrimBlanks(text);
-  const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
-  text.resize(wanted, ' ');
-  return text;
-}
-
 std::string FolderOfPath(const std::string& path) {
   const std::string trimmed = TrimBlanks(path);
   const std::size_t last = trimmed.rfind('\\');

@@ -1,17 +1,10 @@
 #pragma once
-// Padding and path helpers. A blank is 0x20 only; only the backslash
+// Path helpers. A blank is 0x20 only; only the backslash
 // separates the parts of a path (a forward slash is an ordinary character).
 
-#include <cstdint>
 #include <string>
 
 namespace vorna {
-
-// Trims blanks from both ends of `text`, then cuts it to its first `width`
-// characters or pads it with blanks to `width` characters. The result is
-// written back into `text` and also returned; it is always exactly `width`
-// characters long. A width of 0 or less gives the empty text.
-std::string PadOut(std::string& text, std::int32_t width);
 
 // The folder part of a path, blanks trimmed first: everything up to and
 // including the last backslash, or a single backslash when there is none.

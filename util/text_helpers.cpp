@@ -31,4 +31,11 @@ std::string UpperCase(std::string_view text) {
   return result;
 }
 
+std::string PadOut(std::string& text, std::int32_t width) {
+  text = TrimBlanks(text);
+  const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
+  text.resize(wanted, ' ');
+  return text;
+}
+
 }  // namespace vorna

@@ -4,7 +4,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "tests/e2e/scenario_library_win.h"
-#include "util/number_text.h"
+#include "numbers/number_text.h"
 
 using namespace e2e;
 

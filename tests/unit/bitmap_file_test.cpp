@@ -1,4 +1,4 @@
-#include "util/bitmap_file.h"
+#include "chart/bitmap_file.h"
 
 #include <gtest/gtest.h>
 

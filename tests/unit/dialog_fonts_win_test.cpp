@@ -1,4 +1,4 @@
-#include "util/dialog_fonts_win.h"
+#include "win/dialog_fonts_win.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "test_files.h"
-#include "util/win_handles_win.h"
+#include "win/win_handles_win.h"
 
 namespace vorna {
 namespace {

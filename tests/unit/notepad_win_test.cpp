@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "test_files.h"
-#include "util/win_handles_win.h"
+#include "win/win_handles_win.h"
 
 namespace vorna {
 namespace {

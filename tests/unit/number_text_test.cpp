@@ -1,5 +1,5 @@
-#include "util/number_text.h"
-#include "util/number_text_exact.h"
+#include "numbers/number_text.h"
+#include "numbers/number_text_exact.h"
 
 #include <gtest/gtest.h>
 

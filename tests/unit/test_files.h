@@ -11,10 +11,9 @@
 
 namespace vorna::testing {
 
-// The full path of a fixture in tests/data. The Windows build runs under
-// Wine, which reaches the source tree through drive Z:.
-inline std::string FixturePath(const std::string& name) {
-  std::string path = std::string(VORNA_TEST_DATA) + name;
+// A path of the source tree in the form of the build under test: the
+// Windows build runs under Wine, which reaches it through drive Z:.
+inline std::string HostPath(std::string path) {
 #ifdef _WIN32
   if (!path.empty() && path[0] == '/') path = "Z:" + path;
   for (char& c : path) {
@@ -23,6 +22,11 @@ inline std::string FixturePath(const std::string& name) {
 #endif
   return path;
 }
+
+inline std::string FixturePath(const std::string& name) { return HostPath(VORNA_TEST_DATA + name); }
+
+// The full path of a report in samples/.
+inline std::string SamplePath(const std::string& name) { return HostPath(VORNA_SAMPLES + name); }
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -1,4 +1,4 @@
-#include "testfile/loaded_test.h"
+#include "app/loaded_test.h"
 
 namespace vorna {
 

@@ -1,4 +1,4 @@
-#include "util/dialog_template_win.h"
+#include "win/dialog_template_win.h"
 
 namespace vorna {
 namespace {

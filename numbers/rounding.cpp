@@ -1,4 +1,4 @@
-#include "util/rounding.h"
+#include "numbers/rounding.h"
 
 #include <cmath>
 #include <limits>

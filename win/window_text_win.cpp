@@ -1,4 +1,4 @@
-#include "util/window_text_win.h"
+#include "win/window_text_win.h"
 
 #include <vector>
 

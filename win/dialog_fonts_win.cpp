@@ -1,6 +1,6 @@
-#include "util/dialog_fonts_win.h"
+#include "win/dialog_fonts_win.h"
 
-#include "util/win_handles_win.h"
+#include "win/win_handles_win.h"
 
 namespace vorna {
 

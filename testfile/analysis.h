@@ -1,0 +1,68 @@
+#pragma once
+// The analysis of one report, shared by every front end: identification,
+// date and test name, the test type's values, the record pass and the
+// channel statistics. It reads the report's bytes and the settings and
+// returns plain records; it shows nothing and writes no file.
+//
+// It comes in two calls so that a front end can act between reading the
+// header and looking up the test type (the window copies its limit boxes
+// into the settings there). AnalyseReport strings both together.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/settings_record.h"
+#include "testfile/channel_statistics.h"
+#include "testfile/test_types.h"
+
+namespace vorna {
+
+inline constexpr std::string_view kNotAReportMessage = "Not a valid VORNA Test File";
+
+// What the header lines of a report say.
+struct ReportHeader {
+  bool IsReport = false;  // the identification line is among the first 10 lines
+  std::string TestDate;   // "DD-MM-YYYY", or empty
+  std::string TestName;   // or empty
+};
+
+// Reads identification, date and test name from the report's bytes (the
+// line ends already converted, see prepared_report.h).
+ReportHeader ReadReportHeader(std::string_view reportBytes);
+
+enum class AnalysisOutcome {
+  NotAReport,   // no identification line: message kNotAReportMessage
+  RefusedType,  // a recognised test that is not analysed: its message
+  UnknownType,  // "Unknown Test type " + name
+  Analysed,
+};
+
+struct AnalysisResult {
+  AnalysisOutcome Outcome = AnalysisOutcome::NotAReport;
+  std::string Message;  // the text of the window's message box; empty when analysed
+  std::string TestName;
+  std::string TestDate;
+  // The rest is filled for an analysed report only.
+  TestTypeValues Type;                  // unit, display range, limits, value scale
+  std::int32_t RecordLines = 0;         // boxes read
+  std::int32_t TotalTraces = 0;         // channel values read: four per box
+  ChannelStatistics Statistics;         // bar count and width, bar counts, totals
+  std::vector<OutOfSpecBox> OutOfSpecBoxes;  // in file order
+  std::string OutOfSpecReport;          // the list text: header and one line per box
+  bool OutOfSpecFound() const { return !OutOfSpecBoxes.empty(); }
+};
+
+// Looks the header's test name up in `settings` and, for an analysed type,
+// runs the record pass and the statistics over `reportBytes`. The list
+// names `testFileName` in its "File " line. A bar count outside 10..30 in
+// `settings` is corrected to 20 there.
+AnalysisResult AnalyseRecords(std::string_view reportBytes, const ReportHeader& header,
+                              const std::string& testFileName, Settings& settings);
+
+// ReadReportHeader, then AnalyseRecords.
+AnalysisResult AnalyseReport(std::string_view reportBytes, const std::string& testFileName,
+                             Settings& settings);
+
+}  // namespace vorna
