@@ -1,7 +1,10 @@
 #include "testfile/analysis.h"
 
+#include <vector>
+
 #include "testfile/record_pass.h"
 #include "testfile/report_format.h"
+#include "util/file_reader.h"
 
 namespace vorna {
 
@@ -45,6 +48,26 @@ AnalysisResult AnalyseRecords(std::string_view reportBytes, const ReportHeader& 
 AnalysisResult AnalyseReport(std::string_view reportBytes, const std::string& testFileName,
                              Settings& settings) {
   return AnalyseRecords(reportBytes, ReadReportHeader(reportBytes), testFileName, settings);
+}
+
+AnalysisResult AnalyseReportFile(const std::string& path, const std::string& testFileName,
+                                 Settings& settings) {
+  FileReader reader(path);
+  std::string bytes;
+  std::vector<char> chunk(1 << 20);
+  std::int64_t got = reader.IsOpen() ? 1 : -1;
+  while (got > 0) {
+    got = reader.Read(chunk.data(), chunk.size());
+    if (got > 0) bytes.append(chunk.data(), static_cast<std::size_t>(got));
+  }
+  if (got < 0) {
+    AnalysisResult result;
+    result.Outcome = AnalysisOutcome::Unreadable;
+    result.Message = reader.Error();
+    return result;
+  }
+  if (NeedsLineEndConversion(bytes)) ConvertLineEnds(bytes);
+  return AnalyseReport(bytes, testFileName, settings);
 }
 
 }  // namespace vorna

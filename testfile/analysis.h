@@ -37,6 +37,7 @@ enum class AnalysisOutcome {
   RefusedType,  // a recognised test that is not analysed: its message
   UnknownType,  // "Unknown Test type " + name
   Analysed,
+  Unreadable,   // the file could not be opened or read: the system's reason
 };
 
 struct AnalysisResult {
@@ -64,5 +65,12 @@ AnalysisResult AnalyseRecords(std::string_view reportBytes, const ReportHeader& 
 // ReadReportHeader, then AnalyseRecords.
 AnalysisResult AnalyseReport(std::string_view reportBytes, const std::string& testFileName,
                              Settings& settings);
+
+// Reads the report at `path` and analyses it, naming `testFileName` in the
+// list. A report whose lines end in line feeds alone is converted as it is
+// read; nothing is written anywhere. A file that cannot be opened or read
+// gives Unreadable with the system's reason as the message.
+AnalysisResult AnalyseReportFile(const std::string& path, const std::string& testFileName,
+                                 Settings& settings);
 
 }  // namespace vorna

@@ -104,5 +104,28 @@ TEST(AnalyseRecords, LooksTheTypeUpInTheSettingsAsTheyAreAtThatMoment) {
   EXPECT_EQ(result.Statistics.InSpecCount, result.TotalTraces);
 }
 
+TEST(AnalyseReportFile, ReadsAndConvertsWithoutWritingAnything) {
+  testing::TemporaryFolder folder;
+  const std::string path = folder.File("lf.dat");
+  testing::WriteBytes(path, ReadWholeFile(SamplePath("geophone_resistance_lf.txt")));
+  Settings settings = DefaultSettings();
+  const AnalysisResult fromFile = AnalyseReportFile(path, "x", settings);
+  const AnalysisResult fromBytes = AnalyseReport(SampleBytes("geophone_resistance.txt"), "x", settings);
+  EXPECT_EQ(fromFile.Outcome, AnalysisOutcome::Analysed);
+  EXPECT_EQ(fromFile.Statistics.BarCounts, fromBytes.Statistics.BarCounts);
+  EXPECT_EQ(fromFile.OutOfSpecReport, fromBytes.OutOfSpecReport);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST(AnalyseReportFile, AMissingFileOrAFolderIsUnreadableWithTheSystemsReason) {
+  testing::TemporaryFolder folder;
+  Settings settings = DefaultSettings();
+  for (const std::string& path : {folder.File("absent.dat"), folder.path().string()}) {
+    const AnalysisResult result = AnalyseReportFile(path, "x", settings);
+    EXPECT_EQ(result.Outcome, AnalysisOutcome::Unreadable) << path;
+    EXPECT_FALSE(result.Message.empty()) << path;
+  }
+}
+
 }  // namespace
 }  // namespace vorna
