@@ -14,15 +14,14 @@ std::string StartFolderOf(const std::string& workingDirectory) {
   return ReplaceAll(workingDirectory + "\\", "\\\\", "\\");
 }
 
+Settings ReadSettingsFile(const std::string& path) {
+  if (!IsOrdinaryFile(path)) return DefaultSettings();
+  return SettingsFromImage(ReadFileStart(path, kSettingsImageSize));
+}
+
 void LoadSettings() {
   StartFolder = StartFolderOf(CurrentDirectory());
-  const std::string path = StartFolder + kSettingsFileName;
-  if (IsOrdinaryFile(path)) {
-    // A file that cannot be read leaves an all-zero record, as documented.
-    SettingsRecord = SettingsFromImage(ReadWholeFile(path));
-  } else {
-    SettingsRecord = DefaultSettings();
-  }
+  SettingsRecord = ReadSettingsFile(StartFolder + kSettingsFileName);
   LastTestFolder = FolderOfField(SettingsRecord.TestFileFolderField);
   LastBmpFolder = FolderOfField(SettingsRecord.BmpFolderField);
 }

@@ -21,11 +21,16 @@ inline constexpr const char* kSettingsFileName = "VORNAanalyser.def";
 // every doubled backslash replaced by a single one.
 std::string StartFolderOf(const std::string& workingDirectory);
 
+// The settings in the file at `path`: the defaults when no ordinary file of
+// that name exists (hidden and system files count as absent), else its
+// first 952 bytes as they are (a short file filled with zero bytes, no
+// default replacing any value; a file that cannot be read gives all zeros).
+// Reads no more than 952 bytes, whatever the file's size.
+Settings ReadSettingsFile(const std::string& path);
+
 // Fixes StartFolder and fills SettingsRecord from the settings file, or
-// from the defaults when no ordinary file of that name exists (hidden and
-// system files count as absent). A present file is taken as it is: short
-// files are filled with zero bytes and no default replaces any value.
-// Never reports anything.
+// from the defaults when there is none (see ReadSettingsFile). Never
+// reports anything.
 void LoadSettings();
 
 // Copies LastTestFolder into its field and writes the 952 bytes at the

@@ -5,6 +5,7 @@
 // goes on as the program's rules say. Paths use backslashes; the portable
 // build maps them to slashes.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,11 @@ namespace vorna {
 
 // The whole file, or empty text when it cannot be opened or read.
 std::string ReadWholeFile(const std::string& path);
+
+// At most the first `maxBytes` bytes of the file (fewer when it is
+// shorter), or empty text when it cannot be opened or read. Reads no more
+// than it returns, whatever the file's size.
+std::string ReadFileStart(const std::string& path, std::size_t maxBytes);
 
 // Creates or empties the file and writes `bytes`. False on failure.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);

@@ -61,6 +61,21 @@ std::string ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
+std::string ReadFileStart(const std::string& path, std::size_t maxBytes) {
+  FileDescriptor file(open(PosixPath(path).c_str(), O_RDONLY));
+  if (!file.valid()) return {};
+  std::string bytes(maxBytes, '\0');
+  std::size_t done = 0;
+  while (done < maxBytes) {
+    const ssize_t got = read(file.get(), bytes.data() + done, maxBytes - done);
+    if (got < 0) return {};
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
   FileDescriptor file(open(PosixPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
   return file.valid() && WriteAll(file.get(), bytes);

@@ -52,6 +52,22 @@ std::string ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
+std::string ReadFileStart(const std::string& path, std::size_t maxBytes) {
+  ScopedHandle file = OpenUnshared(path, GENERIC_READ, OPEN_EXISTING);
+  if (!file.valid()) return {};
+  std::string bytes(maxBytes, '\0');
+  std::size_t done = 0;
+  while (done < maxBytes) {
+    DWORD got = 0;
+    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(maxBytes - done, 1u << 24));
+    if (!ReadFile(file.get(), bytes.data() + done, wanted, &got, nullptr)) return {};
+    if (got == 0) break;
+    done += got;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
   ScopedHandle file = OpenUnshared(path, GENERIC_WRITE, CREATE_ALWAYS);
   return file.valid() && WriteAll(file.get(), bytes);
