@@ -10,12 +10,11 @@
 #include "testfile/prepared_report.h"
 #include "util/file_dialogs_win.h"
 #include "util/path_helpers.h"
+#include "util/program_identity.h"
 #include "util/text_helpers.h"
 
 namespace vorna {
 namespace {
-
-constexpr const char* kProgramCaption = "VORNA Test Analyser";
 
 void ShowMessage(const std::string& text, const char* caption) {
   MessageBoxA(nullptr, text.c_str(), caption, MB_OK);
@@ -42,7 +41,7 @@ void OpenTest() {
   TestFileName = report.TestFileName;
   const ReportHeader header = ReadReportHeader(report.Bytes);
   if (!header.IsReport) {
-    ShowMessage(std::string(kNotAReportMessage), kProgramCaption);
+    ShowMessage(std::string(kNotAReportMessage), kProgramTitle);
     return;
   }
   TestName = header.TestName;
@@ -50,7 +49,7 @@ void OpenTest() {
 
   AnalysisResult analysis = AnalyseRecords(report.Bytes, header, TestFileName, SettingsRecord);
   if (analysis.Outcome != AnalysisOutcome::Analysed) {
-    ShowMessage(analysis.Message, kProgramCaption);
+    ShowMessage(analysis.Message, kProgramTitle);
     return;
   }
   OutOfSpecReport = analysis.OutOfSpecReport;

@@ -5,13 +5,14 @@
 
 #include "app/main_window_commands_win.h"
 #include "chart/chart_bitmap_win.h"
+#include "util/program_identity.h"
 
 namespace vorna {
 namespace {
 
-// PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE |
-// PD_HIDEPRINTTOFILE | PD_ENABLEPRINTHOOK
-constexpr DWORD kPrintDialogFlags = 0x14110C;
+constexpr DWORD kPrintDialogFlags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS |
+                                    PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE |
+                                    PD_ENABLEPRINTHOOK;
 
 UINT_PTR CALLBACK BringPrintDialogToFront(HWND dialog, UINT message, WPARAM, LPARAM) {
   if (message == WM_INITDIALOG) {
@@ -57,13 +58,7 @@ void CopyChartOntoPage(HDC printer) {
   const ChartBitmap& chart = MainChartBitmap();
   if (!chart.valid()) return;
   GdiFlush();
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = chart.width();
-  info.bmiHeader.biHeight = chart.height();
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = Rgb24BitmapInfo(chart.width(), chart.height());
   SetStretchBltMode(printer, COLORONCOLOR);
   StretchDIBits(printer, 0, 0, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES), 0,
                 0, chart.width(), chart.height(), chart.bits(), &info, DIB_RGB_COLORS, SRCCOPY);
@@ -82,7 +77,7 @@ void PrintChart() {
   SetLandscape(request);
   DOCINFOA document{};
   document.cbSize = sizeof(document);
-  document.lpszDocName = "VORNA Test Analyser";
+  document.lpszDocName = kProgramTitle;
   if (StartDocA(request.hDC, &document) <= 0) return;
   if (StartPage(request.hDC) > 0) {
     CopyChartOntoPage(request.hDC);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "util/program_identity.h"
+
 namespace vorna {
 namespace {
 
@@ -15,7 +17,7 @@ int NearestPixel(double value) {
 
 }  // namespace
 
-Font StatisticsFont() { return Font{"MS Sans Serif", 8, kRegularWeight}; }
+Font StatisticsFont() { return Font{kWindowFontFace, 8, kRegularWeight}; }
 
 ChartArea::ChartArea(Colour drawingColour, Colour background)
     : font_(StatisticsFont()), colour_(drawingColour), background_(background) {}

@@ -2,6 +2,17 @@
 
 namespace vorna {
 
+BITMAPINFO Rgb24BitmapInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;  // positive: rows bottom-up
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 void ChartBitmap::Create(HWND control) {
   Destroy();
   RECT client{};
@@ -10,39 +21,30 @@ void ChartBitmap::Create(HWND control) {
   height_ = client.bottom - client.top;
   if (width_ <= 0 || height_ <= 0) return;
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = height_;  // positive: rows bottom-up, as in a .bmp file
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = Rgb24BitmapInfo(width_, height_);
   void* bits = nullptr;
   ScopedWindowDc screen(nullptr);
   bitmap_.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap_.get()) return;
   bits_ = static_cast<unsigned char*>(bits);
-  dc_ = CreateCompatibleDC(screen.get());
-  previousBitmap_ = SelectObject(dc_, bitmap_.get());
+  dc_.reset(CreateCompatibleDC(screen.get()));
+  selection_.emplace(dc_.get(), bitmap_.get());
 
   RECT whole{0, 0, width_, height_};
-  FillRect(dc_, &whole, GetSysColorBrush(COLOR_BTNFACE));
+  FillRect(dc_.get(), &whole, GetSysColorBrush(COLOR_BTNFACE));
   GdiFlush();
 }
 
 void ChartBitmap::Destroy() {
-  if (dc_ != nullptr) {
-    SelectObject(dc_, previousBitmap_);
-    DeleteDC(dc_);
-    dc_ = nullptr;
-  }
+  selection_.reset();
+  dc_.reset();
   bitmap_.reset();
   bits_ = nullptr;
   width_ = height_ = 0;
 }
 
 void ChartBitmap::PaintInto(HDC target) const {
-  if (dc_ != nullptr) BitBlt(target, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+  if (dc_.get() != nullptr) BitBlt(target, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
 }
 
 ChartBitmap& MainChartBitmap() {

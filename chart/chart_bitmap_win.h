@@ -5,9 +5,15 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "win/win_handles_win.h"
 
 namespace vorna {
+
+// The header of a 24-bit RGB bitmap of `width` by `height` pixels, rows
+// bottom-up as in a .bmp file.
+BITMAPINFO Rgb24BitmapInfo(int width, int height);
 
 class ChartBitmap {
  public:
@@ -18,7 +24,7 @@ class ChartBitmap {
   void Destroy();
 
   bool valid() const { return bitmap_.get() != nullptr; }
-  HDC dc() const { return dc_; }
+  HDC dc() const { return dc_.get(); }
   HBITMAP bitmap() const { return bitmap_.get(); }
   int width() const { return width_; }
   int height() const { return height_; }
@@ -29,9 +35,11 @@ class ChartBitmap {
   void PaintInto(HDC target) const;
 
  private:
+  // Declared in the order of creation: the selection goes first, then
+  // the DC, then the bitmap.
   ScopedBitmap bitmap_;
-  HDC dc_ = nullptr;
-  HGDIOBJ previousBitmap_ = nullptr;
+  ScopedMemoryDc dc_;
+  std::optional<ScopedSelection> selection_;
   unsigned char* bits_ = nullptr;
   int width_ = 0;
   int height_ = 0;

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstring>
 
+#include "win/dialog_fonts_win.h"
+
 namespace vorna {
 namespace {
 
@@ -12,11 +14,6 @@ int TextLength(std::string_view text) {
 }
 
 }  // namespace
-
-int ScreenLogPixelsY() {
-  ScopedWindowDc screen(nullptr);
-  return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
 
 GdiCanvas::GdiCanvas(HDC dc, int width, int height, int logPixelsY, HWND showIn)
     : dc_(dc), width_(width), height_(height), logPixelsY_(logPixelsY), showIn_(showIn) {
@@ -28,8 +25,7 @@ HFONT GdiCanvas::FontFor(const Font& font) {
   const auto found = fonts_.find(font);
   if (found != fonts_.end()) return found->second.get();
   LOGFONTA description{};
-  // The point size as a character height, truncated toward zero.
-  description.lfHeight = -(font.pointSize * logPixelsY_ / 72);
+  description.lfHeight = FontHeightForPoints(font.pointSize, logPixelsY_);
   description.lfWeight = font.weight;
   description.lfCharSet = ANSI_CHARSET;
   const std::size_t length = std::min(font.face.size(), sizeof description.lfFaceName - 1);

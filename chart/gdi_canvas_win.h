@@ -11,8 +11,6 @@
 
 namespace vorna {
 
-// The screen's vertical pixels per logical inch.
-int ScreenLogPixelsY();
 
 // The GDI colour of a chart colour.
 inline COLORREF ToColorRef(Colour colour) { return RGB(colour.red, colour.green, colour.blue); }

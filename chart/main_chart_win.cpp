@@ -1,6 +1,7 @@
 #include "chart/main_chart_win.h"
 
 #include "chart/gdi_canvas_win.h"
+#include "win/dialog_fonts_win.h"
 
 namespace vorna {
 
@@ -13,7 +14,7 @@ ChartArea& MainChartArea() {
 void DrawChart(ChartBitmap& bitmap, ChartArea& area, const HistogramInput& input, HWND control) {
   if (!bitmap.valid() && control != nullptr) bitmap.Create(control);
   if (!bitmap.valid()) return;
-  GdiCanvas canvas(bitmap.dc(), bitmap.width(), bitmap.height(), ScreenLogPixelsY(), control);
+  GdiCanvas canvas(bitmap.dc(), bitmap.width(), bitmap.height(), ScreenDotsPerInch(), control);
   DrawHistogram(area, canvas, input);
 }
 

@@ -5,9 +5,17 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "win/dialog_template_win.h"
+
 namespace vorna {
 
 extern HWND SettingsDialog;
+
+// The dialog and its controls, in creation (and Tab) order.
+const WindowSpec& SettingsDialogSpec();
+const std::vector<ControlSpec>& SettingsDialogControls();
 
 // Shows the dialog modally over `owner` and returns when it has closed.
 void ShowSettingsDialog(HWND owner);

@@ -10,9 +10,10 @@
 
 namespace vorna {
 
-constexpr DWORD FileDialogFlags = 0x00881006;  // overwrite prompt, hide read-only,
-                                               // file must exist, explorer, sizing
-constexpr DWORD kSaveWithoutPromptFlags = 0x00881004;
+constexpr DWORD FileDialogFlags =
+    OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
+constexpr DWORD kSaveWithoutPromptFlags =
+    OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
 
 // The request record in its classic form as older platforms know it (76
 // bytes on 32-bit Windows, the same fields with wider pointers on x86-64),

@@ -2,14 +2,14 @@
 // The platform's folder browser.
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <string>
 
 namespace vorna {
 
-// Browse flags: file-system folders only, not below the domain, file-system
-// ancestors, an edit box, the new dialog style, files shown.
-constexpr UINT kBrowseFlags = 0x405B;
+constexpr UINT kBrowseFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN | BIF_RETURNFSANCESTORS |
+                              BIF_EDITBOX | BIF_NEWDIALOGSTYLE | BIF_BROWSEINCLUDEFILES;
 
 // Shows the folder browser with Prompt as its title, starting at Folder.
 // Returns the chosen folder's path, or empty text when the user cancelled

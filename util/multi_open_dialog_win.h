@@ -2,15 +2,15 @@
 // The open dialog that lets several files be chosen at once.
 
 #include <windows.h>
+#include <commdlg.h>
 
 #include <cstdint>
 #include <string>
 
 namespace vorna {
 
-// Explorer, allow multi-select, sizing, file must exist, no dereferenced
-// links, hide read-only.
-constexpr DWORD kMultipleFilesFlags = 0x00981204;
+constexpr DWORD kMultipleFilesFlags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_ENABLESIZING |
+                                      OFN_FILEMUSTEXIST | OFN_NODEREFERENCELINKS | OFN_HIDEREADONLY;
 
 // GetOpenFileNameA with the classic request record and fixed buffers: the
 // filter in 256 bytes, the folder (the working directory when empty) and

@@ -12,7 +12,7 @@ namespace {
 static_assert(sizeof(PRINTDLGA) == 66, "print request record");
 #endif
 
-constexpr UINT kUserMessage100 = 0x464;
+constexpr UINT kUserMessage100 = WM_USER + 100;
 constexpr std::size_t kComboTextLength = 255;
 
 // The shapes the message wrappers share.

@@ -1,10 +1,13 @@
 #include "win/dialog_fonts_win.h"
 
+#include "util/program_identity.h"
 #include "win/win_handles_win.h"
 
 namespace vorna {
 
-int HeadingFontHeight(int dotsPerInch) { return -(8 * dotsPerInch / 72); }
+int FontHeightForPoints(int pointSize, int dotsPerInch) { return -(pointSize * dotsPerInch / 72); }
+
+int HeadingFontHeight(int dotsPerInch) { return FontHeightForPoints(8, dotsPerInch); }
 
 int ScreenDotsPerInch() {
   ScopedWindowDc screen(nullptr);
@@ -17,7 +20,7 @@ HFONT CreateHeadingFont(bool underlined) {
   font.lfWeight = 700;
   font.lfUnderline = underlined ? 1 : 0;
   font.lfCharSet = ANSI_CHARSET;
-  lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+  lstrcpynA(font.lfFaceName, kWindowFontFace, LF_FACESIZE);
   return CreateFontIndirectA(&font);
 }
 

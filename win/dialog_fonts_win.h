@@ -6,6 +6,10 @@
 
 namespace vorna {
 
+// The LOGFONT height of a font of `pointSize` points at `dotsPerInch`,
+// truncated toward zero.
+int FontHeightForPoints(int pointSize, int dotsPerInch);
+
 // Height of an 8-point font for LOGFONT at `dotsPerInch`, truncated toward
 // zero: -10 at 96 dots per inch, -13 at 120.
 int HeadingFontHeight(int dotsPerInch);
@@ -13,7 +17,7 @@ int HeadingFontHeight(int dotsPerInch);
 // The screen's LOGPIXELSY, read from a screen DC that is released at once.
 int ScreenDotsPerInch();
 
-// A bold 8-point "MS Sans Serif", underlined or not; the caller owns it.
+// A bold 8-point kWindowFontFace, underlined or not; the caller owns it.
 HFONT CreateHeadingFont(bool underlined);
 
 }  // namespace vorna

@@ -91,6 +91,24 @@ class ScopedWindowDc {
   HDC dc_;
 };
 
+// A memory device context deleted with DeleteDC.
+class ScopedMemoryDc {
+ public:
+  ScopedMemoryDc() = default;
+  explicit ScopedMemoryDc(HDC dc) : dc_(dc) {}
+  ~ScopedMemoryDc() { reset(); }
+  ScopedMemoryDc(const ScopedMemoryDc&) = delete;
+  ScopedMemoryDc& operator=(const ScopedMemoryDc&) = delete;
+  HDC get() const { return dc_; }
+  void reset(HDC dc = nullptr) {
+    if (dc_ != nullptr) DeleteDC(dc_);
+    dc_ = dc;
+  }
+
+ private:
+  HDC dc_ = nullptr;
+};
+
 // Selects an object into a DC and puts the previous one back.
 class ScopedSelection {
  public:

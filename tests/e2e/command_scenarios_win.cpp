@@ -12,12 +12,12 @@ const char* const kOpenTitle = "Select File To Open";
 const char* const kSaveTitle = "Save BMP File";
 
 void Open(const Program& program, const std::string& path) {
-  program.Click(1001);
+  program.Click(kOpenButton);
   program.ChooseInFileDialog(kOpenTitle, path);
 }
 
 void SaveBitmapAs(const Program& program, const std::string& path) {
-  program.Click(1004);
+  program.Click(kBmpButton);
   program.ChooseInFileDialog(kSaveTitle, path);
 }
 
@@ -73,7 +73,7 @@ SCENARIO(bmp_saves_the_chart_as_a_24_bit_bitmap) {
 
   std::string file = ReadFileBytes(folder.File("chart.BMP"));
   RECT client{};
-  GetClientRect(program.Control(1003), &client);
+  GetClientRect(program.Control(kChartArea), &client);
   Check(file.size() > 54 && file.compare(0, 2, "BM") == 0, "a bitmap file");
   Check(Read32(file, 18) == std::uint32_t(client.right) &&
             Read32(file, 22) == std::uint32_t(client.bottom),
@@ -87,7 +87,7 @@ SCENARIO(bmp_saves_the_chart_as_a_24_bit_bitmap) {
     CopyFileA(folder.File("chart.BMP").c_str(), (checkFolder + "saved-chart.bmp").c_str(), FALSE);
   }
 
-  program.Click(1002);
+  program.Click(kEndButton);
   DWORD exitCode = 1;
   Check(program.WaitForExit(20000, &exitCode), "End ends the program");
   vorna::Settings saved =
@@ -101,7 +101,7 @@ SCENARIO(report_button_shows_the_out_of_spec_list_in_notepad) {
   std::string report = CopySample("geophone_resistance.txt", folder);
   Program program(folder.path());
   Open(program, report);
-  program.Click(1103);
+  program.Click(kReportButton);
   HWND notepad = nullptr;
   Check(WaitFor([&] { return (notepad = FindNotepad()) != nullptr; }, 30000), "Notepad opened");
   CloseNotepad(notepad);
@@ -116,10 +116,10 @@ SCENARIO(end_after_an_open_saves_the_typed_limits_and_the_folder) {
   WorkFolder folder("end-after-open");
   std::string report = CopySample("geophone_resistance.txt", folder);
   Program program(folder.path());
-  program.SetText(1007, "700");
-  program.SetText(1036, "abc");
+  program.SetText(kGeoResLimitLowBox, "700");
+  program.SetText(kGndNoiseDisplayHighBox, "abc");
   Open(program, report);
-  program.Click(1002);
+  program.Click(kEndButton);
   DWORD exitCode = 1;
   Check(program.WaitForExit(20000, &exitCode), "End ends the program");
   std::string image = ReadFileBytes(folder.File(vorna::kSettingsFileName));

@@ -70,11 +70,11 @@ void CheckFocusComesBack(HWND window, HWND box, const std::string& what) {
 SCENARIO(focus_comes_back_after_switching_windows) {
   WorkFolder folder("focus");
   Program program(folder.path());
-  CheckFocusComesBack(program.window(), program.Control(1034), "main window");
-  program.Click(1050);
+  CheckFocusComesBack(program.window(), program.Control(kGeoPulseDisplayHighBox), "main window");
+  program.Click(kSettingsButton);
   HWND dialog = program.WaitForWindow("Test and Display Settings");
-  CheckFocusComesBack(dialog, ControlOf(dialog, 1086), "settings dialog");
-  ClickControl(dialog, 1051);
+  CheckFocusComesBack(dialog, ControlOf(dialog, kGainMatchDisplayHighBox), "settings dialog");
+  ClickControl(dialog, kCancelButton);
   program.WaitForWindowGone("Test and Display Settings");
 }
 
@@ -83,10 +83,15 @@ SCENARIO(tab_runs_through_the_main_window_in_creation_order) {
   Program program(folder.path());
   HWND window = program.window();
   Activate(window);
-  FocusControl(program.Control(1001));
+  FocusControl(program.Control(kOpenButton));
   // The report button is hidden before the first Open, so Tab skips it.
-  const int order[] = {1002, 1004, 1005, 1007, 1008, 1010, 1013, 1014, 1017, 1027, 1029,
-                       1030, 1032, 1034, 1036, 1045, 1046, 1050, 1001};
+  const int order[] = {kEndButton,           kBmpButton,             kPrintButton,
+                       kGeoResLimitLowBox,   kGeoResLimitHighBox,    kGeoLkgLimitBox,
+                       kGeoPulseLimitLowBox, kGeoPulseLimitHighBox,  kGndNoiseLimitHighBox,
+                       kGeoPulseDisplayLowBox, kGeoResDisplayLowBox, kGeoResDisplayHighBox,
+                       kGeoLkgDisplayLowBox, kGeoPulseDisplayHighBox, kGndNoiseDisplayHighBox,
+                       kGeoLkgDisplayHighBox, kGndNoiseDisplayLowBox, kSettingsButton,
+                       kOpenButton};
   for (int expected : order) {
     HWND focused = FocusOf(window);
     PostMessageA(focused, WM_KEYDOWN, VK_TAB, 0);

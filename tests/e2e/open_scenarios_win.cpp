@@ -14,7 +14,7 @@ bool ChartShowsBars(const Program& program) {
 }
 
 void Open(const Program& program, const std::string& path) {
-  program.Click(1001);
+  program.Click(kOpenButton);
   program.ChooseInFileDialog(kOpenTitle, path);
 }
 
@@ -29,7 +29,7 @@ void OpenRefused(const Program& program, const std::string& path, const std::str
 
 // The name the bitmap dialog suggests is the test name of the last load.
 std::string SuggestedBitmapName(const Program& program) {
-  program.Click(1004);
+  program.Click(kBmpButton);
   HWND dialog = program.WaitForWindow("Save BMP File");
   std::string name = WindowTextOf(Program::FileNameBox(dialog));
   program.CancelFileDialog("Save BMP File");
@@ -45,14 +45,14 @@ SCENARIO(open_geophone_resistance_draws_the_chart_and_shows_the_report_button) {
   Check(CountColour(program.ChartPixels(), kBarGreen) == 0, "no bars before the first Open");
   Open(program, report);
   Check(program.HasNoMessageBox(), "no message");
-  Check(program.IsVisible(1103), "report button shown (boxes out of specification)");
+  Check(program.IsVisible(kReportButton), "report button shown (boxes out of specification)");
   Check(ChartShowsBars(program), "green bars drawn");
   CheckEqual(SuggestedBitmapName(program), "Geophone resistance", "test name kept");
 
-  program.Click(1001);
+  program.Click(kOpenButton);
   program.CancelFileDialog(kOpenTitle);
   Check(program.HasNoMessageBox(), "a cancelled dialog shows nothing");
-  Check(program.IsVisible(1103), "a cancelled dialog keeps the report button");
+  Check(program.IsVisible(kReportButton), "a cancelled dialog keeps the report button");
   Check(ChartShowsBars(program), "a cancelled dialog keeps the chart");
 }
 
@@ -68,7 +68,7 @@ SCENARIO(open_a_file_that_is_not_a_report) {
   std::vector<std::uint32_t> chart = program.ChartPixels();
   OpenRefused(program, invalid, "Not a valid VORNA Test File");
   Check(WaitFor([&] { return program.ChartPixels() == chart; }, 10000), "the previous chart stays");
-  Check(!program.IsVisible(1103), "the report button is hidden");
+  Check(!program.IsVisible(kReportButton), "the report button is hidden");
   CheckEqual(SuggestedBitmapName(program), "Geophone resistance", "the previous test name stays");
   // A bare name resolves in the dialog's starting folder: the invalid file's.
   Open(program, "system_noise.txt");
@@ -98,7 +98,7 @@ SCENARIO(open_a_report_with_line_feeds_alone) {
   Program program(folder.path());
   Open(program, report);
   Check(program.HasNoMessageBox(), "no message");
-  Check(program.IsVisible(1103), "analysed: report button shown");
+  Check(program.IsVisible(kReportButton), "analysed: report button shown");
   Check(ChartShowsBars(program), "chart drawn");
   Check(!FileExists(report + ".TXT"), "the .TXT copy is gone");
   Check(FileExists(report), "the report itself stays");
@@ -109,11 +109,11 @@ SCENARIO(open_applies_limits_typed_into_the_main_window) {
   std::string report = CopySample("geophone_resistance.txt", folder);
   Program program(folder.path());
   Open(program, report);
-  Check(program.IsVisible(1103), "default limits: boxes out of specification");
-  program.SetText(1007, "0");
-  program.SetText(1008, "2000");
+  Check(program.IsVisible(kReportButton), "default limits: boxes out of specification");
+  program.SetText(kGeoResLimitLowBox, "0");
+  program.SetText(kGeoResLimitHighBox, "2000");
   Open(program, report);
-  Check(!program.IsVisible(1103), "typed limits 0..2000: every box in specification");
+  Check(!program.IsVisible(kReportButton), "typed limits 0..2000: every box in specification");
 }
 
 SCENARIO(open_analyses_every_test_type_without_a_message) {

@@ -28,7 +28,7 @@ SCENARIO(print_dialog_cancel_prints_nothing) {
   std::size_t before = PdfFiles(output).size();
   WorkFolder folder("print-cancel");
   Program program(folder.path());
-  program.Click(1005);
+  program.Click(kPrintButton);
   HWND dialog = program.WaitForWindow("Print");
   PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   program.WaitForWindowGone("Print");
@@ -41,7 +41,7 @@ void PrintOnePage(const Program& program, const std::string& keptAs) {
   std::string output = CheckFolder();
   Check(!output.empty(), "a test printer is set up");
   std::vector<std::string> before = PdfFiles(output);
-  program.Click(1005);
+  program.Click(kPrintButton);
   HWND dialog = program.WaitForWindow("Print");
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
   program.WaitForWindowGone("Print");
@@ -74,7 +74,7 @@ SCENARIO(print_chart_after_open) {
   WorkFolder folder("print-chart");
   std::string report = CopySample("geophone_resistance.txt", folder);
   Program program(folder.path());
-  program.Click(1001);
+  program.Click(kOpenButton);
   program.ChooseInFileDialog("Select File To Open", report);
   PrintOnePage(program, "chart-page.check");
 }

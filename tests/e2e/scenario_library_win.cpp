@@ -233,7 +233,7 @@ void Program::CloseMessageBox(HWND box) const {
 
 std::vector<std::uint32_t> Program::ChartPixels(int* width, int* height) const {
   Sync();
-  HWND chart = Control(1003);
+  HWND chart = Control(kChartArea);
   RECT client{};
   GetClientRect(chart, &client);
   const int w = client.right, h = client.bottom;

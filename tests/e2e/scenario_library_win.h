@@ -13,7 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "settings/window_controls.h"
+
 namespace e2e {
+
+// Controls are named as the program names them.
+using namespace vorna;
 
 struct ScenarioFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -97,7 +102,7 @@ class Program {
   // Text and caption of a message box; pressing its OK button.
   static std::string MessageText(HWND box);
   void CloseMessageBox(HWND box) const;
-  // Pixels of the chart control (1003) as shown on the screen, 0x00RRGGBB.
+  // Pixels of the chart control (kChartArea) as shown on the screen, 0x00RRGGBB.
   std::vector<std::uint32_t> ChartPixels(int* width = nullptr, int* height = nullptr) const;
   // Waits for the process to end; true with its exit code when it did.
   bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);

@@ -11,8 +11,8 @@ using namespace e2e;
 namespace {
 
 // The fourteen boxes in the order they are filled from the settings.
-const int kBoxes[] = {1007, 1008, 1010, 1013, 1014, 1017, 1029,
-                      1030, 1032, 1045, 1027, 1034, 1046, 1036};
+const int kBoxes[] = {kGeoResLimitLowBox, kGeoResLimitHighBox, kGeoLkgLimitBox, kGeoPulseLimitLowBox, kGeoPulseLimitHighBox, kGndNoiseLimitHighBox, kGeoResDisplayLowBox,
+                      kGeoResDisplayHighBox, kGeoLkgDisplayLowBox, kGeoLkgDisplayHighBox, kGeoPulseDisplayLowBox, kGeoPulseDisplayHighBox, kGndNoiseDisplayLowBox, kGndNoiseDisplayHighBox};
 
 void CheckBoxes(const Program& program, const std::vector<std::string>& expected) {
   for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -22,7 +22,7 @@ void CheckBoxes(const Program& program, const std::vector<std::string>& expected
 
 void EndAndWait(Program& program, const std::string& how) {
   if (how == "End") {
-    program.Click(1002);
+    program.Click(kEndButton);
   } else {
     program.PostSystemClose();
   }
@@ -43,8 +43,8 @@ SCENARIO(first_start_shows_defaults_and_end_writes_them) {
   CheckEqual(program.Title(), "VORNA Test Analyser", "window title");
   CheckBoxes(program, {" 820", " 980", " 1", " 0", " 1", " 25", " 800", " 1000", " 0", " 8",
                        " .65", " .8", " 0", " 100"});
-  Check(!program.IsVisible(1103), "report button hidden");
-  Check(program.IsVisible(1001) && program.IsVisible(1050), "Open and Settings visible");
+  Check(!program.IsVisible(kReportButton), "report button hidden");
+  Check(program.IsVisible(kOpenButton) && program.IsVisible(kSettingsButton), "Open and Settings visible");
   Check(!FileExists(SettingsPath(folder)), "no settings file before End");
   EndAndWait(program, "End");
   std::string image = ReadFileBytes(SettingsPath(folder));
@@ -91,7 +91,7 @@ SCENARIO(hidden_settings_file_is_ignored_then_overwritten) {
   WriteFileBytes(SettingsPath(folder), std::string(952, '\0'));
   SetFileAttributesA(SettingsPath(folder).c_str(), FILE_ATTRIBUTE_HIDDEN);
   Program program(folder.path());
-  CheckEqual(program.Text(1007), " 820", "defaults used");
+  CheckEqual(program.Text(kGeoResLimitLowBox), " 820", "defaults used");
   EndAndWait(program, "End");
   Check(ReadFileBytes(SettingsPath(folder)) == vorna::SettingsImage(vorna::DefaultSettings()),
         "hidden file overwritten with the defaults");
@@ -100,8 +100,8 @@ SCENARIO(hidden_settings_file_is_ignored_then_overwritten) {
 SCENARIO(typed_limit_then_end_saves_the_old_value) {
   WorkFolder folder("typed");
   Program program(folder.path(), "ignored-argument.txt");
-  CheckEqual(program.Text(1007), " 820", "argument ignored, defaults shown");
-  program.SetText(1007, "700");
+  CheckEqual(program.Text(kGeoResLimitLowBox), " 820", "argument ignored, defaults shown");
+  program.SetText(kGeoResLimitLowBox, "700");
   EndAndWait(program, "End");
   std::string image = ReadFileBytes(SettingsPath(folder));
   Check(vorna::SettingsFromImage(image).GeoResLimitLow == 820.0f, "old limit 820 saved");
