@@ -165,6 +165,9 @@ TEST_F(PreparedReportTest, WhenTheCopyCannotBeWrittenTheReportIsConvertedInMemor
   EXPECT_EQ(FolderContents(), std::vector<std::string>{name});
 }
 
+// Natively only: under Wine no folder refuses new files to root, whose
+// Unix permissions Wine follows; the Windows build meets the same outcome
+// through the uncreatable name and what stands at the copy's path above.
 #ifndef _WIN32
 // Root passes every permission check through the capability to override
 // them; while this lives, the calling thread goes without it and meets a
