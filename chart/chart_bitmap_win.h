@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "chart/chart_area.h"
 #include "win/win_handles_win.h"
 
 namespace vorna {
@@ -14,6 +15,9 @@ class ChartBitmap {
   // Creates the bitmap for `control`'s client size, filled with the
   // button-face colour. Replaces any earlier bitmap.
   void Create(HWND control);
+  // Creates a bitmap of `width` by `height` pixels filled with `background`,
+  // for a chart drawn to a file. Replaces any earlier bitmap.
+  void Create(int width, int height, Colour background);
   // Releases the bitmap.
   void Destroy();
 
@@ -29,6 +33,8 @@ class ChartBitmap {
   void PaintInto(HDC target) const;
 
  private:
+  void CreateFilled(int width, int height, HBRUSH fill);
+
   ScopedBitmap bitmap_;
   HDC dc_ = nullptr;
   HGDIOBJ previousBitmap_ = nullptr;
