@@ -13,6 +13,8 @@ namespace {
 
 // Keeps far-away positions within what Cairo's fixed-point coordinates hold.
 constexpr double kFarthest = 1e6;
+// Text up to this point size is drawn without smoothing.
+constexpr int kLargestSharpPoints = 10;
 
 double Held(int position) { return std::clamp(static_cast<double>(position), -kFarthest, kFarthest); }
 
@@ -42,11 +44,6 @@ CairoCanvas::CairoCanvas(ChartFileFormat format, int width, int height)
   if (format_ == ChartFileFormat::Svg) cairo_svg_surface_set_document_unit(surface_, CAIRO_SVG_UNIT_PX);
   cairo_ = cairo_create(surface_);
   cairo_set_antialias(cairo_, CAIRO_ANTIALIAS_NONE);
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-  cairo_set_font_options(cairo_, options);
-  cairo_font_options_destroy(options);
 }
 
 CairoCanvas::~CairoCanvas() {
@@ -68,6 +65,13 @@ void CairoCanvas::SelectFont(const Font& font) {
                          font.weight >= kBoldWeight ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   // The point size as a character height on a 96-dpi screen, truncated.
   cairo_set_font_size(cairo_, std::max(font.pointSize * 96 / 72, 1));
+  // As on the screen: small text in the pure colour, larger text smoothed.
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_antialias(options, font.pointSize <= kLargestSharpPoints ? CAIRO_ANTIALIAS_NONE
+                                                                                  : CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+  cairo_set_font_options(cairo_, options);
+  cairo_font_options_destroy(options);
 }
 
 TextSize CairoCanvas::MeasureText(const Font& font, std::string_view text) {

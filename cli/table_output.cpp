@@ -122,15 +122,21 @@ std::string RunTable(const std::vector<FileReport>& reports, const RunSummary& s
     for (const FailingBox& box : summary.Boxes) channels += box.Failures.size();
     text += "Out of specification: " + Plural(summary.Boxes.size(), "box", "boxes") + ", " +
             Plural(channels, "channel", "channels") + "\n";
-    Table boxes({A::Right, A::Left, A::Left, A::Right, A::Right, A::Left});
-    boxes.Add({"Box", "Test", "Date", "Channel", "Value", "File"});
+    // One row per box and report: its failing channels side by side.
+    Table boxes({A::Right, A::Left, A::Left, A::Left, A::Left});
+    boxes.Add({"Box", "Test", "Date", "Channels out of specification", "File"});
     for (const FailingBox& box : summary.Boxes) {
       bool first = true;
-      for (const BoxFailure& failure : box.Failures) {
-        const FileReport& report = reports[failure.Report];
+      for (std::size_t f = 0; f < box.Failures.size();) {
+        const FileReport& report = reports[box.Failures[f].Report];
+        std::string channels;
+        for (; f < box.Failures.size() && &reports[box.Failures[f].Report] == &report; ++f) {
+          if (!channels.empty()) channels += ", ";
+          channels += std::to_string(box.Failures[f].Channel) + ": " +
+                      ValueWithUnit(box.Failures[f].Value, report.Analysis.Type.UnitText);
+        }
         boxes.Add({first ? ShortestFloatText(box.Box) : "", TerminalText(report.Analysis.TestName),
-                   TerminalText(report.Analysis.TestDate), std::to_string(failure.Channel),
-                   ValueWithUnit(failure.Value, report.Analysis.Type.UnitText), TerminalText(report.Input.Path)});
+                   TerminalText(report.Analysis.TestDate), channels, TerminalText(report.Input.Path)});
         first = false;
       }
     }
