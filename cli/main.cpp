@@ -94,7 +94,10 @@ int Run(int argc, char** argv) {
                                                         options.RunSettings, options.Jobs);
   const RunSummary summary = SummariseRun(reports);
   ReportProblems(reports);
-  if (summary.NoReportFound) Problem("no report found", "no input holds the identification line");
+  // A run whose every input was already named as a problem needs no more.
+  if (summary.NoReportFound && summary.Failed == 0) {
+    Problem("no report found", "no input holds the identification line");
+  }
 
   bool written = true;
   const bool jsonToStandardOutput = options.JsonFile == "-";

@@ -123,7 +123,7 @@ std::string RunTable(const std::vector<FileReport>& reports, const RunSummary& s
     text += "Out of specification: " + Plural(summary.Boxes.size(), "box", "boxes") + ", " +
             Plural(channels, "channel", "channels") + "\n";
     // One row per box and report: its failing channels side by side.
-    Table boxes({A::Right, A::Left, A::Left, A::Left, A::Left});
+    Table boxes({A::Left, A::Left, A::Left, A::Left, A::Left});
     boxes.Add({"Box", "Test", "Date", "Channels out of specification", "File"});
     for (const FailingBox& box : summary.Boxes) {
       bool first = true;
