@@ -14,11 +14,20 @@ BITMAPINFO Rgb24BitmapInfo(int width, int height) {
 }
 
 void ChartBitmap::Create(HWND control) {
-  Destroy();
   RECT client{};
   GetClientRect(control, &client);
-  width_ = client.right - client.left;
-  height_ = client.bottom - client.top;
+  CreateFilled(client.right - client.left, client.bottom - client.top, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void ChartBitmap::Create(int width, int height, Colour background) {
+  ScopedBrush brush(CreateSolidBrush(RGB(background.red, background.green, background.blue)));
+  CreateFilled(width, height, brush.get());
+}
+
+void ChartBitmap::CreateFilled(int width, int height, HBRUSH fill) {
+  Destroy();
+  width_ = width;
+  height_ = height;
   if (width_ <= 0 || height_ <= 0) return;
 
   const BITMAPINFO info = Rgb24BitmapInfo(width_, height_);
@@ -31,7 +40,7 @@ void ChartBitmap::Create(HWND control) {
   selection_.emplace(dc_.get(), bitmap_.get());
 
   RECT whole{0, 0, width_, height_};
-  FillRect(dc_.get(), &whole, GetSysColorBrush(COLOR_BTNFACE));
+  FillRect(dc_.get(), &whole, fill);
   GdiFlush();
 }
 

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "chart/chart_area.h"
 #include "win/win_handles_win.h"
 
 namespace vorna {
@@ -20,6 +21,9 @@ class ChartBitmap {
   // Creates the bitmap for `control`'s client size, filled with the
   // button-face colour. Replaces any earlier bitmap.
   void Create(HWND control);
+  // Creates a bitmap of `width` by `height` pixels filled with `background`,
+  // for a chart drawn to a file. Replaces any earlier bitmap.
+  void Create(int width, int height, Colour background);
   // Releases the bitmap.
   void Destroy();
 
@@ -35,6 +39,8 @@ class ChartBitmap {
   void PaintInto(HDC target) const;
 
  private:
+  void CreateFilled(int width, int height, HBRUSH fill);
+
   // Declared in the order of creation: the selection goes first, then
   // the DC, then the bitmap.
   ScopedBitmap bitmap_;

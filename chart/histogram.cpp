@@ -82,6 +82,10 @@ class Painter {
 
 }  // namespace
 
+std::string ShareText(std::int32_t count, std::int32_t total) {
+  return FormatMasked(Share(count, total), 1);
+}
+
 void DrawHistogram(ChartArea& area, Canvas& canvas, const HistogramInput& input) {
   // 1. Clear with the background colour.
   canvas.Clear(area.background());
@@ -165,7 +169,7 @@ void DrawHistogram(ChartArea& area, Canvas& canvas, const HistogramInput& input)
 
   area.SetColour(input.DisplayedCount < input.TotalTraces ? kLimitRed : kPassGreen);
   const std::string displayedLine =
-      "% Displayed " + FormatMasked(Share(input.DisplayedCount, input.TotalTraces), 1);
+      "% Displayed " + ShareText(input.DisplayedCount, input.TotalTraces);
   const UserSize displayedSize = painter.Measure(displayedLine);
   painter.Text(displayedLine, leftAligned(displayedSize.w), top - displayedSize.h);
 

@@ -38,6 +38,10 @@ constexpr Colour kCreditGrey{128, 128, 128};
 // The one-line credit drawn at the top left of every chart.
 extern const char kCreditLine[];
 
+// A count's share of all values in percent, as the chart writes it: one
+// decimal ("97.5"); no values at all give "0.0".
+std::string ShareText(std::int32_t count, std::int32_t total);
+
 // Draws the chart for `input` on `canvas`, with `area`'s drawing state at
 // the start, and shows it with one Present() at the end. Leaves `area` with
 // "MS Sans Serif" 8 and black, ready for the next chart. A TotalTraces of 0

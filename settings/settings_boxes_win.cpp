@@ -1,8 +1,8 @@
 #include "settings/settings_boxes_win.h"
 
+#include "settings/settings_field_text.h"
 #include "settings/settings_file.h"
 #include "numbers/number_text.h"
-#include "numbers/rounding.h"
 #include "win/window_text_win.h"
 
 namespace vorna {
@@ -18,12 +18,7 @@ void FillSettingsBoxes(HWND window, EditedIn which) {
 
 void ReadSettingsBoxes(HWND window, EditedIn which) {
   for (const SettingsField* field : FieldsEditedIn(which)) {
-    double value = TextNumber(WindowText(GetDlgItem(window, field->boxId)));
-    if (field->kind == FieldKind::Integer) {
-      SettingsRecord.*field->integer = NearestInt32(value);
-    } else {
-      SettingsRecord.*field->number = static_cast<float>(value);
-    }
+    SetFieldFromText(SettingsRecord, *field, WindowText(GetDlgItem(window, field->boxId)));
   }
 }
 

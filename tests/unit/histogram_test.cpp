@@ -624,5 +624,12 @@ TEST(HistogramChart, BarlessInputDrawsOnlyAxisAndStatistics) {
   }
 }
 
+TEST(ShareText, OneDecimalOfTheCountsShareAndZeroWithoutValues) {
+  EXPECT_EQ(ShareText(195, 200), "97.5");
+  EXPECT_EQ(ShareText(1, 3), "33.3");
+  EXPECT_EQ(ShareText(200, 200), "100.0");
+  EXPECT_EQ(ShareText(0, 0), "0.0");
+}
+
 }  // namespace
 }  // namespace vorna
