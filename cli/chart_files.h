@@ -18,6 +18,9 @@ struct ChartFile {
 // The chart files of `analysis` (an analysed report) at `width` by `height` pixels.
 std::vector<ChartFile> DrawChartFiles(const AnalysisResult& analysis, int width, int height);
 
+// The chart of `analysis` as an SVG document (the native build only).
+std::string DrawSvgChart(const AnalysisResult& analysis, int width, int height);
+
 // The base name of each report's chart files, empty for a report that was
 // not analysed: the report's file name, and for a name already used in the
 // run (compared without regard to ASCII case) the name with "-2", "-3"...

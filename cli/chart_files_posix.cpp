@@ -22,4 +22,8 @@ std::vector<ChartFile> DrawChartFiles(const AnalysisResult& analysis, int width,
           {".svg", Draw(ChartFileFormat::Svg, analysis, width, height)}};
 }
 
+std::string DrawSvgChart(const AnalysisResult& analysis, int width, int height) {
+  return Draw(ChartFileFormat::Svg, analysis, width, height);
+}
+
 }  // namespace vorna

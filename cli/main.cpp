@@ -13,6 +13,7 @@
 #include "cli/exit_codes.h"
 #include "cli/input_walk.h"
 #include "cli/json_output.h"
+#include "cli/native_outputs.h"
 #include "cli/options.h"
 #include "cli/path_join.h"
 #include "cli/run_summary.h"
@@ -89,6 +90,10 @@ bool WriteCharts(const RunOptions& options, const std::vector<FileReport>& repor
 int Run(int argc, char** argv) {
   RunOptions options;
   if (const std::optional<int> exitCode = ParseCommandLine(argc, argv, options)) return *exitCode;
+  if (options.HistoryCommand) return RunHistoryQuery(options.Query);
+  // A history that cannot be used stops the run before any work.
+  NativeOutputs nativeOutputs;
+  if (!nativeOutputs.Prepare(options)) return kExitFailed;
 
   const std::vector<FileReport> reports = AnalyseInputs(WalkInputs(options.Paths, options.Recursive),
                                                         options.RunSettings, options.Jobs);
@@ -112,6 +117,7 @@ int Run(int argc, char** argv) {
   }
   if (!options.CsvFolder.empty()) written = WriteCsv(options.CsvFolder, reports) && written;
   if (!options.ChartFolder.empty()) written = WriteCharts(options, reports) && written;
+  written = nativeOutputs.Write(options, reports, summary) && written;
   return written ? summary.ExitCode : kExitFailed;
 }
 

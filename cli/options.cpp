@@ -7,10 +7,12 @@
 #include <thread>
 
 #include "cli/exit_codes.h"
+#include "cli/native_outputs.h"
 #include "cli/version.h"
 #include "settings/settings_field_text.h"
 #include "settings/settings_file.h"
 #include "util/file_access.h"
+#include "util/test_date.h"
 
 namespace vorna {
 namespace {
@@ -66,7 +68,7 @@ std::optional<int> ParseCommandLine(int argc, char** argv, RunOptions& options) 
   int jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 
   app.set_version_flag("--version", std::string(kProgramName) + " " + kProgramVersion);
-  app.add_option("PATH", options.Paths, "A report file, or a folder: every file in it")->required();
+  app.add_option("PATH", options.Paths, "A report file, or a folder: every file in it");
   app.add_flag("-r,--recursive", options.Recursive, "Also the files in the subfolders of every folder");
   app.add_option("--settings", settingsFile,
                  "Limits, display ranges and bar count from this settings file (default: "
@@ -91,6 +93,26 @@ std::optional<int> ParseCommandLine(int argc, char** argv, RunOptions& options) 
   app.add_option("-j,--jobs", jobs, "Files analysed at once (default: the number of cores)")
       ->check(CLI::Range(1, kMostJobs));
   app.add_flag("-q,--quiet", options.Quiet, "No table on standard output");
+  app.add_option("--history", options.HistoryFile,
+                 "Records every analysed report in the history database FILE (created when absent); "
+                 "a report recorded before is not added again")
+      ->type_name("FILE");
+  app.add_option("--html", options.HtmlFile,
+                 "Writes the day report to FILE: one HTML page with the summary, the reports, the boxes "
+                 "out of specification and each chart")
+      ->type_name("FILE");
+
+  CLI::App* history = app.add_subcommand(
+      "history", "Shows each box's failures across the runs recorded in the history database FILE, the boxes "
+                 "that failed on the most days first");
+  std::string since;
+  history->add_option("FILE", options.Query.Database, "The history database")->required();
+  history->add_option("--box", options.Query.Box, "Only this box")->type_name("N");
+  history->add_option("--test", options.Query.TestName, "Only this test (any case), e.g. \"Geophone leakage\"")
+      ->type_name("NAME");
+  history->add_option("--since", since, "Only reports of this date or later")->type_name("DD-MM-YYYY");
+  history->add_option("--json", options.Query.JsonFile, "Writes the failures as JSON to FILE (- for standard output)")
+      ->type_name("FILE");
 
   try {
     app.parse(argc, argv);
@@ -102,6 +124,22 @@ std::optional<int> ParseCommandLine(int argc, char** argv, RunOptions& options) 
     return UsageError(error.what());
   }
 
+  if (history->parsed()) {
+    if (!kNativeOutputsAvailable) return UsageError("the history is not available in the Windows build");
+    options.HistoryCommand = true;
+    if (!since.empty()) {
+      options.Query.SinceDay = SortableDay(since);
+      if (options.Query.SinceDay.empty()) return UsageError("--since takes a date DD-MM-YYYY, not \"" + since + "\"");
+    }
+    return std::nullopt;
+  }
+  if (options.Paths.empty()) return UsageError("PATH is required");
+  if (!kNativeOutputsAvailable && !options.HistoryFile.empty()) {
+    return UsageError("--history is not available in the Windows build");
+  }
+  if (!kNativeOutputsAvailable && !options.HtmlFile.empty()) {
+    return UsageError("--html is not available in the Windows build");
+  }
   if (!ReadChartSize(chartSize, options.ChartWidth, options.ChartHeight)) {
     return UsageError("--chart-size takes WxH with sides of 1 to " + std::to_string(kLargestChartSide) +
                       " pixels, not \"" + chartSize + "\"");
