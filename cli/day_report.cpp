@@ -76,7 +76,7 @@ std::string DatesOf(const std::vector<FileReport>& reports) {
   return dates.begin()->second + " to " + dates.rbegin()->second;
 }
 
-std::string SummaryParagraph(const RunSummary& summary) {
+std::string SummaryParagraph(const RunSummary& summary, const std::string& program) {
   std::size_t channels = 0;
   for (const FailingBox& box : summary.Boxes) channels += box.Failures.size();
   std::string text = Plural(summary.Files, "file", "files") + ": " + std::to_string(summary.Analysed) +
@@ -85,7 +85,7 @@ std::string SummaryParagraph(const RunSummary& summary) {
   text += summary.Boxes.empty() ? std::string("No box out of specification.")
                                 : "Out of specification: " + Plural(summary.Boxes.size(), "box", "boxes") + ", " +
                                       Plural(channels, "channel", "channels") + ".";
-  return "<p class=\"summary\">" + text + "</p>\n";
+  return "<p class=\"summary\">" + text + " Made by " + program + ".</p>\n";
 }
 
 std::string ReportRows(const std::vector<FileReport>& reports) {
@@ -169,7 +169,7 @@ std::string DayReportHtml(const std::vector<FileReport>& reports, const RunSumma
   std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
                      "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
   html += "<h1>" + title + "</h1>\n";
-  html += SummaryParagraph(summary);
+  html += SummaryParagraph(summary, std::string(kProgramName) + " " + kProgramVersion);
 
   html += "<h2>Reports</h2>\n<table class=\"reports\">\n<thead><tr><th>File</th><th>Test</th><th>Date</th>"
           "<th>Status</th><th>Values</th><th>Displayed</th><th>In spec</th><th>Out of spec</th></tr></thead>\n"
@@ -192,7 +192,6 @@ std::string DayReportHtml(const std::vector<FileReport>& reports, const RunSumma
             Escaped(analysis.TestDate) + " &ndash; " + Escaped(reports[i].Input.Path) + "</figcaption>\n" +
             InlineSvg(charts[i], "chart" + std::to_string(i + 1) + "-") + "</figure>\n";
   }
-  html += std::string("<p class=\"made-by\">Made by ") + kProgramName + " " + kProgramVersion + ".</p>\n";
   html += "</body>\n</html>\n";
   return html;
 }
