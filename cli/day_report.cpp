@@ -22,6 +22,7 @@ table { border-collapse: collapse; }
 th, td { border: 1px solid #999; padding: 2px 6px; text-align: left; vertical-align: top; }
 th { background: #e8e8e8; }
 td.number { text-align: right; }
+td.number, td.date { white-space: nowrap; }
 tr.out_of_spec td.status { background: #ffd0d0; }
 tr.in_spec td.status { background: #d0f0d0; }
 tr.problem td.status { background: #ffe8a0; }
@@ -109,7 +110,7 @@ std::string ReportRows(const std::vector<FileReport>& reports) {
       numbers = "<td colspan=\"4\"></td>";
     }
     html += "<tr class=\"" + rowClass + "\">" + Cell(Escaped(report.Input.Path)) + Cell(Escaped(analysis.TestName)) +
-            Cell(Escaped(analysis.TestDate)) + Cell(statusText, "status") + numbers + "</tr>\n";
+            Cell(Escaped(analysis.TestDate), "date") + Cell(statusText, "status") + numbers + "</tr>\n";
   }
   return html;
 }
@@ -127,7 +128,7 @@ std::string BoxRows(const std::vector<FileReport>& reports, const RunSummary& su
         if (!report.Analysis.Type.UnitText.empty()) channels += " " + Escaped(report.Analysis.Type.UnitText);
       }
       html += "<tr>" + Cell(first ? ShortestFloatText(box.Box) : "", "number") +
-              Cell(Escaped(report.Analysis.TestName)) + Cell(Escaped(report.Analysis.TestDate)) + Cell(channels) +
+              Cell(Escaped(report.Analysis.TestName)) + Cell(Escaped(report.Analysis.TestDate), "date") + Cell(channels) +
               Cell(Escaped(report.Input.Path)) + "</tr>\n";
       first = false;
     }
