@@ -54,6 +54,8 @@ class ExitCodes(CommandTest):
             ([report, "--chart-size", "0x600"], "--chart-size"),
             ([report, "-j", "0"], "jobs"),
             ([report, "--settings", self.folder / "absent.def"], "absent.def"),
+            (["history"], "FILE"),
+            (["history", self.folder / "h.db", "--since", "31-02"], "--since"),
         ]
         for args, mention in cases:
             with self.subTest(args=args):
@@ -67,7 +69,7 @@ class ExitCodes(CommandTest):
         code, out, err = run("--help")
         self.assertEqual(code, 0)
         for option in ("--recursive", "--settings", "--set", "--json", "--csv", "--charts", "--chart-size",
-                       "--jobs", "--quiet", "--version"):
+                       "--jobs", "--quiet", "--version", "--history", "--html", "history"):
             self.assertIn(option, out)
         code, out, err = run("--version")
         self.assertEqual((code, out.strip()), (0, "vorna-analyse 1.0.0"))

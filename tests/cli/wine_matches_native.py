@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """The Windows console build under Wine, on samples/: the same JSON as the
 native build, and one 24-bit BMP chart of the size asked per analysed report.
+The history and the day report, which the native build alone has, are
+refused as usage errors, and nothing is written.
 
     wine_matches_native.py WINDOWS_EXE NATIVE_COMMAND
 """
@@ -48,11 +50,20 @@ def main():
                                        capture_output=True, text=True).stdout
             if described != "BMP3 900 600 srgb 8" and described != "BMP 900 600 srgb 8":
                 failures.append(f"{chart}: {described}")
+        for args, mention in (([f"--history={work / 'h.db'}", "samples/"], "--history is not available"),
+                              ([f"--html={work / 'day.html'}", "samples/"], "--html is not available"),
+                              (["history", str(work / "h.db")], "history is not available")):
+            refused = subprocess.run([wine, windows_exe, *args], cwd=ROOT, capture_output=True, timeout=600)
+            error = refused.stderr.decode("utf-8", "replace")
+            if refused.returncode != 64 or mention not in error or refused.stdout:
+                failures.append(f"{args[0]}: exit {refused.returncode}, {error.strip()!r}")
+        if (work / "h.db").exists() or (work / "day.html").exists():
+            failures.append("a refused option wrote a file")
         print(f"{len(expected['reports'])} reports, {len(analysed)} charts, exit {windows_code} under Wine")
         if failures:
             print("\n".join(failures))
             sys.exit(1)
-        print("the same JSON as the native build; every chart a 900x600 BMP")
+        print("the same JSON as the native build; every chart a 900x600 BMP; --history, --html and history refused")
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
