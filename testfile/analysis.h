@@ -15,6 +15,7 @@
 
 #include "settings/settings_record.h"
 #include "testfile/channel_statistics.h"
+#include "testfile/chunked_line_reader.h"
 #include "testfile/test_types.h"
 
 namespace vorna {
@@ -66,10 +67,34 @@ AnalysisResult AnalyseRecords(std::string_view reportBytes, const ReportHeader& 
 AnalysisResult AnalyseReport(std::string_view reportBytes, const std::string& testFileName,
                              Settings& settings);
 
-// Reads the report at `path` and analyses it, naming `testFileName` in the
-// list. A report whose lines end in line feeds alone is converted as it is
-// read; nothing is written anywhere. A file that cannot be opened or read
-// gives Unreadable with the system's reason as the message.
+// Reports on disk are read in fixed-size chunks (chunked_line_reader.h):
+// memory does not grow with the report, and the results equal those of
+// the calls above over the whole file's bytes, converted as
+// prepared_report.h says.
+
+// How the lines of the report at `path` are to be read: LineFeedsAlone when
+// it holds no CR and no 0x1A (found by reading up to the first of them).
+// `error` gets the system's reason when the file cannot be opened or read,
+// and stays empty otherwise.
+LineEnds LineEndsOfFile(const std::string& path, std::string& error);
+
+// ReadReportHeader over the report at `path` read with `ends`. Reads only
+// as far as it must: the first 10 lines of a file without identification,
+// else up to the first date line and the first test name line. `error` as
+// for LineEndsOfFile.
+ReportHeader ReadReportHeaderFile(const std::string& path, LineEnds ends, std::string& error);
+
+// AnalyseRecords over the report at `path` read with `ends`, in one pass:
+// the bars and totals are counted as the values pass. A read that fails
+// gives Unreadable with the system's reason.
+AnalysisResult AnalyseRecordsFile(const std::string& path, LineEnds ends, const ReportHeader& header,
+                                  const std::string& testFileName, Settings& settings);
+
+// Reads the report at `path` and analyses it (the three calls above),
+// naming `testFileName` in the list. A report whose lines end in line feeds
+// alone is converted as it is read; nothing is written anywhere. A file
+// that cannot be opened or read gives Unreadable with the system's reason
+// as the message.
 AnalysisResult AnalyseReportFile(const std::string& path, const std::string& testFileName,
                                  Settings& settings);
 

@@ -3,6 +3,7 @@
 // each record line checked box by box and its four values collected.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,23 @@ struct RecordPassResult {
 // The first two lines of an out-of-specification list: `testName`, CR LF,
 // "File " and `testFileName` trimmed of blanks, CR LF.
 std::string OutOfSpecReportHeader(const std::string& testName, const std::string& testFileName);
+
+// The record pass one line at a time: a record line is counted, checked
+// box by box and its out-of-specification channels listed; the caller
+// takes its four values. Memory grows with the list only.
+class RecordCollector {
+ public:
+  RecordCollector(const std::string& testName, const std::string& testFileName, const SpecLimits& limits);
+  // The record of `line` after it has been counted and checked; nothing for
+  // a line that is not a record.
+  std::optional<BoxRecord> Take(std::string_view line);
+  // What the lines so far gave; ChannelValues stays empty.
+  RecordPassResult& Result() { return result_; }
+
+ private:
+  const SpecLimits limits_;
+  RecordPassResult result_;
+};
 
 // Reads every line of `reportBytes` (line rule of line_reader.h); each
 // record line goes through EvaluateBox with `limits` and then adds its four
