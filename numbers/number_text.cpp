@@ -325,23 +325,37 @@ DecimalText ScanDecimalText(std::string_view text) {
 #error "double arithmetic must be evaluated in double precision (build i686 with -msse2 -mfpmath=sse)"
 #endif
 
-// The correctly rounded value of a scanned decimal text of any length.
-// fast_float reads the same grammar without the sign and with "e" as the
-// only exponent letter, so a "D" or "d" is replaced in a copy.
+// The correctly rounded value of a decimal text of any length. After the
+// sign, fast_float reads the grammar above itself and stops where it ends,
+// with one difference: its only exponent letters are E and e. So when it
+// stops at a D or d exponent (one that a digit follows, after a mantissa
+// without an exponent), our scan finds the extent and fast_float reads a
+// copy with "e" in its place.
 double ReadDecimalNumber(std::string_view text) {
-  const DecimalText scan = ScanDecimalText(text);
-  if (!scan.anyDigit) return 0.0;
-  std::string_view digits = scan.digits;
-  std::string copy;
-  if (scan.exponentLetter != std::string_view::npos &&
-      (digits[scan.exponentLetter] == 'D' || digits[scan.exponentLetter] == 'd')) {
-    copy.assign(digits);
-    copy[scan.exponentLetter] = 'e';
-    digits = copy;
+  std::size_t start = 0;
+  bool negative = false;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    negative = text[0] == '-';
+    start = 1;
   }
+  // fast_float would also read a second sign, "inf" and "nan": none is a number here.
+  if (start == text.size() || !(IsDigit(text[start]) || text[start] == '.')) return 0.0;
+  const char* const first = text.data() + start;
+  const char* const last = text.data() + text.size();
   double magnitude = 0.0;
-  fast_float::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
-  return scan.negative ? -magnitude : magnitude;
+  const fast_float::from_chars_result read = fast_float::from_chars(first, last, magnitude);
+  if (read.ptr == first) return 0.0;  // a point without digits
+  if (read.ptr != last && (*read.ptr == 'D' || *read.ptr == 'd') &&
+      std::string_view(first, static_cast<std::size_t>(read.ptr - first)).find_first_of("Ee") ==
+          std::string_view::npos) {
+    const DecimalText scan = ScanDecimalText(text);
+    if (scan.exponentLetter != std::string_view::npos) {
+      std::string copy(scan.digits);
+      copy[scan.exponentLetter] = 'e';
+      fast_float::from_chars(copy.data(), copy.data() + copy.size(), magnitude);
+    }
+  }
+  return negative ? -magnitude : magnitude;
 }
 
 // Digits after "&": H hexadecimal, O or Q octal, B binary, no letter octal.

@@ -79,6 +79,8 @@ StatisticsCounter::StatisticsCounter(float displayLow, float displayHigh, const 
   for (std::size_t bar = 1; ordered_ && bar < lower_.size(); ++bar) {
     ordered_ = lower_[bar - 1] <= lower_[bar];
   }
+  const double inverse = 1.0 / static_cast<double>(statistics_.BarWidth);
+  inverseWidth_ = std::isfinite(inverse) ? inverse : 0.0;
 }
 
 void StatisticsCounter::AddToUnorderedBars(double v) {

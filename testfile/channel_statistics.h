@@ -96,10 +96,16 @@ class StatisticsCounter {
     if (low_ <= v && v <= high_) ++statistics_.DisplayedCount;
     if (IsInSpecification(value, limits_)) ++statistics_.InSpecCount;
     if (ordered_) {
-      // Outside the bars (NaN included) at once; else the last edge not above v.
+      // Outside the bars (NaN included) at once; else the last edge not
+      // above v, from an estimate that the rounded edges put one bar off
+      // at most, except in ranges too narrow for the edges to advance.
       if (!(v >= lower_[0] && v < lastUpper_)) return;
-      const auto bar = std::upper_bound(lower_.begin(), lower_.end(), v) - lower_.begin();
-      ++statistics_.BarCounts[static_cast<std::size_t>(bar)];
+      const double estimate = (v - lower_[0]) * inverseWidth_;
+      std::size_t bar = estimate < static_cast<double>(lower_.size()) ? static_cast<std::size_t>(estimate)
+                                                                       : lower_.size() - 1;
+      while (bar + 1 < lower_.size() && lower_[bar + 1] <= v) ++bar;
+      while (bar > 0 && lower_[bar] > v) --bar;
+      ++statistics_.BarCounts[bar + 1];
     } else {
       AddToUnorderedBars(v);
     }
@@ -115,6 +121,7 @@ class StatisticsCounter {
   SpecLimits limits_;
   std::vector<double> lower_;  // e(k) of the counted bars
   double lastUpper_ = 0;       // e(last) + BarWidth
+  double inverseWidth_ = 0;    // 1 / BarWidth, or 0 when that is not finite
   bool ordered_ = false;       // finite, non-decreasing edges and at least one bar
 };
 

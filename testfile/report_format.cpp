@@ -102,12 +102,17 @@ std::optional<BoxRecord> ParseRecordLine(std::string_view line) {
   if (!(TextNumber(line.substr(0, 4)) > 0)) return std::nullopt;
   // The trimmed line starts with field 0; each round moves past the next
   // blank and the blanks after it, and the field runs to the blank after.
-  std::string_view rest = TrimmedView(line);
+  // One walk over the line: this runs for every line of a report.
+  const std::string_view rest = TrimmedView(line);
+  const char* position = rest.data();
+  const char* const end = rest.data() + rest.size();
   std::array<std::string_view, 5> fields;
   for (std::string_view& field : fields) {
-    const std::size_t blank = rest.find(' ');
-    rest = blank == std::string_view::npos ? std::string_view() : SkipLeadingBlanks(rest.substr(blank + 1));
-    field = rest.substr(0, rest.find(' '));
+    while (position != end && *position != ' ') ++position;
+    while (position != end && *position == ' ') ++position;
+    const char* const start = position;
+    while (position != end && *position != ' ') ++position;
+    field = std::string_view(start, static_cast<std::size_t>(position - start));
   }
   BoxRecord record;
   record.BoxNumber = FieldValue(fields[0]);
