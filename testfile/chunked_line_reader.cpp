@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "testfile/line_reader.h"
+#include "util/byte_search.h"
 
 namespace vorna {
 
@@ -23,8 +24,9 @@ bool ChunkedLineReader::Refill() {
     return false;
   }
   end_ = static_cast<std::size_t>(got);
-  if (const void* stop = std::memchr(chunk_.data(), kEndOfText, end_)) {
-    end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - chunk_.data());
+  const char* const stop = FindByte(chunk_.data(), chunk_.data() + end_, kEndOfText);
+  if (stop != chunk_.data() + end_) {
+    end_ = static_cast<std::size_t>(stop - chunk_.data());
     ended_ = true;
   }
   if (lineFeedDue_ && end_ > 0) {
@@ -42,9 +44,9 @@ bool ChunkedLineReader::Next(std::string_view& line) {
   for (;;) {
     if (begin_ < end_) {
       const char* start = chunk_.data() + begin_;
-      const void* found = std::memchr(start, terminator_, end_ - begin_);
-      if (found != nullptr) {
-        const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
+      const char* const found = FindByte(start, chunk_.data() + end_, terminator_);
+      if (found != chunk_.data() + end_) {
+        const std::size_t length = static_cast<std::size_t>(found - start);
         if (carry_.empty()) {
           line = std::string_view(start, length);
         } else {
@@ -87,8 +89,10 @@ bool SourceNeedsLineEndConversion(ByteSource& source, bool& failed, std::size_t 
       return true;
     }
     const std::size_t size = static_cast<std::size_t>(got);
-    if (std::memchr(chunk.data(), '\r', size) != nullptr) return false;
-    if (std::memchr(chunk.data(), kEndOfText, size) != nullptr) return false;
+    const char* const end = chunk.data() + size;
+    if (FindByte(chunk.data(), end, '\r') != end || FindByte(chunk.data(), end, kEndOfText) != end) {
+      return false;
+    }
   }
 }
 
