@@ -61,7 +61,8 @@ AnalysisResult Unreadable(std::string reason) {
 
 // AnalyseRecords over any source; `failed` when a read failed midway.
 AnalysisResult AnalyseRecordsFrom(ByteSource& source, LineEnds ends, const ReportHeader& header,
-                                  const std::string& testFileName, Settings& settings, bool& failed) {
+                                  const std::string& testFileName, Settings& settings,
+                                  const AnalysisOptions& options, bool& failed) {
   failed = false;
   AnalysisResult result;
   result.TestName = header.TestName;
@@ -83,7 +84,7 @@ AnalysisResult AnalyseRecordsFrom(ByteSource& source, LineEnds ends, const Repor
   // the bars are counted as the values pass and no value is kept.
   StatisticsCounter counter(result.Type.DisplayLow, result.Type.DisplayHigh, result.Type.Limits,
                             settings.HistogramBars);
-  RecordCollector collector(header.TestName, testFileName, result.Type.Limits);
+  RecordCollector collector(header.TestName, testFileName, result.Type.Limits, options.OnOutOfSpecBox);
   ChunkedLineReader reader(source, ends);
   std::string_view line;
   while (reader.Next(line)) {
@@ -96,6 +97,7 @@ AnalysisResult AnalyseRecordsFrom(ByteSource& source, LineEnds ends, const Repor
   result.RecordLines = pass.RecordLines;
   result.TotalTraces = pass.RecordLines * 4;
   result.Statistics = counter.Statistics();
+  result.OutOfSpecBoxCount = pass.OutOfSpecBoxCount;
   result.OutOfSpecBoxes = std::move(pass.OutOfSpecBoxes);
   result.OutOfSpecReport = std::move(pass.OutOfSpecReport);
   return result;
@@ -113,7 +115,7 @@ AnalysisResult AnalyseRecords(std::string_view reportBytes, const ReportHeader& 
                               const std::string& testFileName, Settings& settings) {
   MemorySource source(reportBytes);
   bool failed = false;
-  return AnalyseRecordsFrom(source, LineEnds::CarriageReturn, header, testFileName, settings, failed);
+  return AnalyseRecordsFrom(source, LineEnds::CarriageReturn, header, testFileName, settings, {}, failed);
 }
 
 AnalysisResult AnalyseReport(std::string_view reportBytes, const std::string& testFileName,
@@ -139,21 +141,22 @@ ReportHeader ReadReportHeaderFile(const std::string& path, LineEnds ends, std::s
 }
 
 AnalysisResult AnalyseRecordsFile(const std::string& path, LineEnds ends, const ReportHeader& header,
-                                  const std::string& testFileName, Settings& settings) {
+                                  const std::string& testFileName, Settings& settings,
+                                  const AnalysisOptions& options) {
   FileReader file(path);
   bool failed = false;
-  AnalysisResult result = AnalyseRecordsFrom(file, ends, header, testFileName, settings, failed);
+  AnalysisResult result = AnalyseRecordsFrom(file, ends, header, testFileName, settings, options, failed);
   return failed ? Unreadable(file.Error()) : result;
 }
 
 AnalysisResult AnalyseReportFile(const std::string& path, const std::string& testFileName,
-                                 Settings& settings) {
+                                 Settings& settings, const AnalysisOptions& options) {
   std::string error;
   const LineEnds ends = LineEndsOfFile(path, error);
   if (!error.empty()) return Unreadable(error);
   const ReportHeader header = ReadReportHeaderFile(path, ends, error);
   if (!error.empty()) return Unreadable(error);
-  return AnalyseRecordsFile(path, ends, header, testFileName, settings);
+  return AnalyseRecordsFile(path, ends, header, testFileName, settings, options);
 }
 
 }  // namespace vorna

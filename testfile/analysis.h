@@ -9,6 +9,7 @@
 // into the settings there). AnalyseReport strings both together.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,7 +54,16 @@ struct AnalysisResult {
   ChannelStatistics Statistics;         // bar count and width, bar counts, totals
   std::vector<OutOfSpecBox> OutOfSpecBoxes;  // in file order
   std::string OutOfSpecReport;          // the list text: header and one line per box
-  bool OutOfSpecFound() const { return !OutOfSpecBoxes.empty(); }
+  std::int32_t OutOfSpecBoxCount = 0;   // boxes out of specification, kept or handed over
+  bool OutOfSpecFound() const { return OutOfSpecBoxCount > 0 || !OutOfSpecBoxes.empty(); }
+};
+
+// What a front end may ask of an analysis of a report on disk.
+struct AnalysisOptions {
+  // When set, each box out of specification is handed over here in file
+  // order as it is found, and neither OutOfSpecBoxes nor the list's box
+  // lines are kept: memory then does not grow with the report at all.
+  std::function<void(const OutOfSpecBox&)> OnOutOfSpecBox;
 };
 
 // Looks the header's test name up in `settings` and, for an analysed type,
@@ -88,7 +98,8 @@ ReportHeader ReadReportHeaderFile(const std::string& path, LineEnds ends, std::s
 // the bars and totals are counted as the values pass. A read that fails
 // gives Unreadable with the system's reason.
 AnalysisResult AnalyseRecordsFile(const std::string& path, LineEnds ends, const ReportHeader& header,
-                                  const std::string& testFileName, Settings& settings);
+                                  const std::string& testFileName, Settings& settings,
+                                  const AnalysisOptions& options = {});
 
 // Reads the report at `path` and analyses it (the three calls above),
 // naming `testFileName` in the list. A report whose lines end in line feeds
@@ -96,6 +107,6 @@ AnalysisResult AnalyseRecordsFile(const std::string& path, LineEnds ends, const 
 // that cannot be opened or read gives Unreadable with the system's reason
 // as the message.
 AnalysisResult AnalyseReportFile(const std::string& path, const std::string& testFileName,
-                                 Settings& settings);
+                                 Settings& settings, const AnalysisOptions& options = {});
 
 }  // namespace vorna

@@ -22,8 +22,8 @@ std::string OutOfSpecReportHeader(const std::string& testName, const std::string
 }
 
 RecordCollector::RecordCollector(const std::string& testName, const std::string& testFileName,
-                                 const SpecLimits& limits)
-    : limits_(limits) {
+                                 const SpecLimits& limits, BoxHandOver handOver)
+    : limits_(limits), handOver_(std::move(handOver)) {
   result_.OutOfSpecReport = OutOfSpecReportHeader(testName, testFileName);
 }
 
@@ -32,6 +32,11 @@ std::optional<BoxRecord> RecordCollector::Take(std::string_view line) {
   if (!box) return box;
   ++result_.RecordLines;
   if (std::optional<OutOfSpecBox> found = FindOutOfSpecChannels(*box, limits_)) {
+    ++result_.OutOfSpecBoxCount;
+    if (handOver_) {
+      handOver_(*found);
+      return box;
+    }
     AppendOutOfSpecLine(*found, result_.OutOfSpecReport);
     result_.OutOfSpecFound = true;
     result_.OutOfSpecBoxes.push_back(std::move(*found));

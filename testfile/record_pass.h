@@ -3,6 +3,7 @@
 // each record line checked box by box and its four values collected.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,8 @@ struct RecordPassResult {
   bool OutOfSpecFound = false;
   // The boxes behind the list's lines, in file order.
   std::vector<OutOfSpecBox> OutOfSpecBoxes;
+  // Boxes with channels out of specification, kept or not.
+  std::int32_t OutOfSpecBoxCount = 0;
   // Number of record lines read.
   std::int32_t RecordLines = 0;
 };
@@ -34,7 +37,11 @@ std::string OutOfSpecReportHeader(const std::string& testName, const std::string
 // takes its four values. Memory grows with the list only.
 class RecordCollector {
  public:
-  RecordCollector(const std::string& testName, const std::string& testFileName, const SpecLimits& limits);
+  // Boxes out of specification go to `handOver` when it is set, and are
+  // then neither kept nor written into the list text.
+  using BoxHandOver = std::function<void(const OutOfSpecBox&)>;
+  RecordCollector(const std::string& testName, const std::string& testFileName, const SpecLimits& limits,
+                  BoxHandOver handOver = nullptr);
   // The record of `line` after it has been counted and checked; nothing for
   // a line that is not a record.
   std::optional<BoxRecord> Take(std::string_view line);
@@ -43,6 +50,7 @@ class RecordCollector {
 
  private:
   const SpecLimits limits_;
+  const BoxHandOver handOver_;
   RecordPassResult result_;
 };
 

@@ -205,5 +205,20 @@ TEST(AnalyseReportFile, StreamingCountsEqualTheTwoStepComputation) {
   }
 }
 
+TEST(AnalyseReportFile, HandsTheBoxesOverInFileOrderWithoutKeepingThem) {
+  Settings settings = DefaultSettings();
+  const AnalysisResult kept = AnalyseReportFile(SamplePath("geophone_resistance.txt"), "g.txt", settings);
+  std::string handedOver = OutOfSpecReportHeader(kept.TestName, "g.txt");
+  AnalysisOptions options;
+  options.OnOutOfSpecBox = [&handedOver](const OutOfSpecBox& box) { AppendOutOfSpecLine(box, handedOver); };
+  const AnalysisResult streamed = AnalyseReportFile(SamplePath("geophone_resistance.txt"), "g.txt", settings, options);
+  ASSERT_TRUE(kept.OutOfSpecFound());
+  EXPECT_TRUE(streamed.OutOfSpecFound());
+  EXPECT_TRUE(streamed.OutOfSpecBoxes.empty());
+  EXPECT_EQ(streamed.OutOfSpecBoxCount, static_cast<std::int32_t>(kept.OutOfSpecBoxes.size()));
+  EXPECT_EQ(handedOver, kept.OutOfSpecReport);
+  EXPECT_EQ(streamed.Statistics.BarCounts, kept.Statistics.BarCounts);
+}
+
 }  // namespace
 }  // namespace vorna
