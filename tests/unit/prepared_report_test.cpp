@@ -92,6 +92,19 @@ TEST_F(PreparedReportTest, AnLfReportIsReadThroughACopyThatLastsAsLongAsTheRepor
   EXPECT_EQ(ReadBytes(folder_.path() / "T0413.dat"), kLfReport);
 }
 
+TEST_F(PreparedReportTest, TheCopyOfAReportLargerThanAChunkIsItsWholeConversion) {
+  // Line feeds on both sides of every chunk edge, and a last line without one.
+  std::string lines;
+  while (lines.size() < 2 * kReportChunkBytes + 100) lines += "  12  512   905.2   899.1   930.0   911.4\n\n";
+  lines += "tail";
+  const std::string path = PlaceReport(lines);
+  const PreparedReport report = PrepareReport(path);
+  ASSERT_TRUE(report.Copy.Held());
+  std::string converted = lines;
+  ConvertLineEnds(converted);
+  EXPECT_TRUE(ReadBytes(folder_.path() / "T0413.dat.TXT") == converted);
+}
+
 TEST_F(PreparedReportTest, TheCopyOfAReportThatIsNotValidIsDeletedToo) {
   const std::string path = PlaceReport("no identification\nM/D/Y : 12/25/2008\n");
   {
