@@ -39,7 +39,8 @@ void OpenTest() {
   // A ".TXT" copy made here is deleted when `report` goes, on every way out.
   PreparedReport report = PrepareReport(TestFileName);
   TestFileName = report.TestFileName;
-  const ReportHeader header = ReadReportHeader(report.Bytes);
+  std::string readError;  // a file that cannot be read shows as no report
+  const ReportHeader header = ReadReportHeaderFile(report.ReadPath, report.Ends, readError);
   if (!header.IsReport) {
     ShowMessage(std::string(kNotAReportMessage), kProgramTitle);
     return;
@@ -47,7 +48,8 @@ void OpenTest() {
   TestName = header.TestName;
   ReadLimitBoxes();
 
-  AnalysisResult analysis = AnalyseRecords(report.Bytes, header, TestFileName, SettingsRecord);
+  AnalysisResult analysis =
+      AnalyseRecordsFile(report.ReadPath, report.Ends, header, TestFileName, SettingsRecord);
   if (analysis.Outcome != AnalysisOutcome::Analysed) {
     ShowMessage(analysis.Message, kProgramTitle);
     return;

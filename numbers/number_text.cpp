@@ -1,5 +1,4 @@
 #include "numbers/number_text.h"
-#include "numbers/number_text_exact.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -7,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 #include <vector>
+
+#include <fast_float/fast_float.h>
 
 namespace vorna {
 
@@ -81,26 +82,6 @@ class BigInteger {
     }
     RemoveLeadingZeroWords();
     return static_cast<std::uint32_t>(remainder);
-  }
-
-  int Compare(const BigInteger& other) const {
-    if (words_.size() != other.words_.size()) return words_.size() < other.words_.size() ? -1 : 1;
-    for (std::size_t index = words_.size(); index-- > 0;) {
-      if (words_[index] != other.words_[index]) return words_[index] < other.words_[index] ? -1 : 1;
-    }
-    return 0;
-  }
-
-  // Requires this >= other.
-  void Subtract(const BigInteger& other) {
-    std::uint64_t borrow = 0;
-    for (std::size_t index = 0; index < words_.size(); ++index) {
-      std::uint64_t subtrahend = borrow + (index < other.words_.size() ? other.words_[index] : 0u);
-      std::uint64_t word = words_[index];
-      borrow = word < subtrahend ? 1 : 0;
-      words_[index] = static_cast<std::uint32_t>(word + (borrow << 32) - subtrahend);
-    }
-    RemoveLeadingZeroWords();
   }
 
   int BitLength() const {
@@ -294,71 +275,15 @@ double RoundToDouble(const BigInteger& integer, bool inexactBelow, int binaryShi
   return std::ldexp(static_cast<double>(mantissa), lowestExponent);
 }
 
-// Correctly rounded significand * 10^exponent for a significand of at most a
-// few hundred digits and an exponent within the double's reach.
-double DecimalToDouble(const std::string& significand, int exponent) {
-  BigInteger integer;
-  std::size_t position = 0;
-  while (position < significand.size()) {
-    std::uint32_t factor = 1;
-    std::uint32_t chunk = 0;
-    for (int count = 0; count < 9 && position < significand.size(); ++count, ++position) {
-      factor *= 10;
-      chunk = chunk * 10 + static_cast<std::uint32_t>(significand[position] - '0');
-    }
-    integer.MultiplyAdd(factor, chunk);
-  }
-  if (exponent >= 0) {
-    integer.MultiplyByPowerOfFive(exponent);
-    return RoundToDouble(integer, false, exponent);
-  }
-  // integer / 10^k = (integer / 5^k) * 2^-k; divide with both sides scaled so
-  // that the quotient has 57 or 58 bits, which leaves room for the rounding.
-  const int powerOfTen = -exponent;
-  BigInteger divisor(1);
-  divisor.MultiplyByPowerOfFive(powerOfTen);
-  constexpr int kQuotientBits = 57;
-  const int lengthDifference = integer.BitLength() - divisor.BitLength();
-  const int dividendShift = std::max(0, kQuotientBits - lengthDifference);
-  const int divisorShift = std::max(0, lengthDifference - kQuotientBits);
-  integer.ShiftLeft(dividendShift);
-  divisor.ShiftLeft(divisorShift);
-  std::uint64_t quotient = 0;
-  for (int bit = kQuotientBits + 1; bit >= 0; --bit) {
-    BigInteger shiftedDivisor = divisor;
-    shiftedDivisor.ShiftLeft(bit);
-    if (integer.Compare(shiftedDivisor) >= 0) {
-      integer.Subtract(shiftedDivisor);
-      quotient |= std::uint64_t{1} << bit;
-    }
-  }
-  return RoundToDouble(BigInteger(quotient), !integer.IsZero(), divisorShift - dividendShift - powerOfTen);
-}
-
-// Past this many significant digits only whether the rest is zero matters:
-// a double, and a midpoint between two doubles, never needs more than 767.
-constexpr std::size_t kKeptSignificantDigits = 800;
-// Any exponent beyond this already overflows or underflows every text.
-constexpr std::int64_t kExponentLimit = 100000000;
-
-// A decimal number as written: sign, the digits with at most one point, and
-// the exponent part. The scan also keeps the short form that the fast
-// conversion needs, so that it never has to copy the digits.
+// The extent of a decimal number as written: sign, digits with at most one
+// point, and an exponent part that counts only when a digit follows its
+// letter.
 struct DecimalText {
   bool negative = false;
   bool anyDigit = false;
-  std::string_view mantissa;         // the digits and the point, without the sign
-  std::int64_t writtenExponent = 0;  // the exponent part, within kExponentLimit
-  // The significant digits up to the last non-zero one, as an integer when
-  // there are at most kShortDigits of them; value = short * 10^shortExponent.
-  std::int64_t digitsToLastNonZero = 0;
-  std::uint64_t shortSignificand = 0;
-  std::int64_t shortExponent = 0;
+  std::string_view digits;            // from the first digit or point to the end of the exponent
+  std::size_t exponentLetter = std::string_view::npos;  // within `digits`
 };
-
-// Every integer of this many decimal digits is below 2^53, so it converts to
-// double exactly.
-constexpr std::int64_t kShortDigits = 15;
 
 DecimalText ScanDecimalText(std::string_view text) {
   DecimalText scan;
@@ -367,136 +292,70 @@ DecimalText ScanDecimalText(std::string_view text) {
     scan.negative = text[position] == '-';
     ++position;
   }
-  const std::size_t mantissaBegin = position;
-  std::int64_t significantDigits = 0;  // from the first non-zero digit on
-  std::int64_t fractionDigits = 0;
-  std::uint64_t leadingDigits = 0;  // the first kShortDigits significant digits
+  const std::size_t begin = position;
   bool afterPoint = false;
   for (; position < text.size(); ++position) {
     const char character = text[position];
     if (character == '.' && !afterPoint) {
       afterPoint = true;
-      continue;
-    }
-    if (!IsDigit(character)) break;
-    scan.anyDigit = true;
-    if (afterPoint) ++fractionDigits;
-    if (significantDigits == 0 && character == '0') continue;
-    ++significantDigits;
-    if (significantDigits > kShortDigits) {
-      if (character != '0') scan.digitsToLastNonZero = significantDigits;
-      continue;
-    }
-    leadingDigits = leadingDigits * 10 + static_cast<std::uint64_t>(character - '0');
-    if (character != '0') {
-      scan.digitsToLastNonZero = significantDigits;
-      scan.shortSignificand = leadingDigits;
+    } else if (IsDigit(character)) {
+      scan.anyDigit = true;
+    } else {
+      break;
     }
   }
-  scan.mantissa = text.substr(mantissaBegin, position - mantissaBegin);
   if (!scan.anyDigit) return scan;
-
-  // An exponent letter counts only when at least one digit follows it.
   if (position < text.size() && std::string_view("EeDd").find(text[position]) != std::string_view::npos) {
-    std::size_t exponentPosition = position + 1;
-    bool exponentNegative = false;
-    if (exponentPosition < text.size() && (text[exponentPosition] == '+' || text[exponentPosition] == '-')) {
-      exponentNegative = text[exponentPosition] == '-';
-      ++exponentPosition;
-    }
-    if (exponentPosition < text.size() && IsDigit(text[exponentPosition])) {
-      std::int64_t written = 0;
-      for (; exponentPosition < text.size() && IsDigit(text[exponentPosition]); ++exponentPosition) {
-        written = std::min(kExponentLimit, written * 10 + (text[exponentPosition] - '0'));
+    std::size_t exponent = position + 1;
+    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
+    if (exponent < text.size() && IsDigit(text[exponent])) {
+      scan.exponentLetter = position - begin;
+      for (position = exponent; position < text.size() && IsDigit(text[position]); ++position) {
       }
-      scan.writtenExponent = exponentNegative ? -written : written;
     }
   }
-  // The zeros after the last non-zero digit move into the exponent.
-  scan.shortExponent = scan.writtenExponent - fractionDigits + (significantDigits - scan.digitsToLastNonZero);
+  scan.digits = text.substr(begin, position - begin);
   return scan;
 }
 
-// The fast conversion below relies on double arithmetic being done in double
-// precision: an x87 build without -mfpmath=sse would round twice.
+// fast_float's own arithmetic for short texts relies on double arithmetic
+// being done in double precision: an x87 build without -mfpmath=sse would
+// round twice.
 #if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
 #error "double arithmetic must be evaluated in double precision (build i686 with -msse2 -mfpmath=sse)"
 #endif
 
-// 10^0 ... 10^22: 10^k = 2^k * 5^k and 5^22 < 2^53, so each is an exact double.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr std::int64_t kLargestExactPowerOfTen = 22;
-
-// The correctly rounded magnitude when both the short significand and the
-// power of ten are exact doubles: then the value is their exact product or
-// quotient, and one IEEE multiplication or division in round-to-nearest
-// (the mode the program always runs in) rounds it correctly. False when the
-// text needs the exact conversion.
-bool ShortDecimalToDouble(const DecimalText& scan, double& magnitude) {
-  if (scan.digitsToLastNonZero > kShortDigits) return false;
-  if (scan.shortExponent < -kLargestExactPowerOfTen || scan.shortExponent > kLargestExactPowerOfTen) return false;
-  const double significand = static_cast<double>(scan.shortSignificand);  // exact: below 10^15
-  if (scan.shortExponent >= 0) {
-    const double power = kExactPowersOfTen[scan.shortExponent];
-    magnitude = significand * power;
-  } else {
-    const double power = kExactPowersOfTen[-scan.shortExponent];
-    magnitude = significand / power;
+// The correctly rounded value of a decimal text of any length. After the
+// sign, fast_float reads the grammar above itself and stops where it ends,
+// with one difference: its only exponent letters are E and e. So when it
+// stops at a D or d exponent (one that a digit follows, after a mantissa
+// without an exponent), our scan finds the extent and fast_float reads a
+// copy with "e" in its place.
+double ReadDecimalNumber(std::string_view text) {
+  std::size_t start = 0;
+  bool negative = false;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    negative = text[0] == '-';
+    start = 1;
   }
-  return true;
-}
-
-// The correctly rounded value of any scanned decimal text, through the
-// big-integer conversion.
-double ExactDecimalValue(const DecimalText& scan) {
-  // value = significand * 10^exponent
-  std::string significand;
-  std::int64_t exponent = scan.writtenExponent;
-  bool droppedNonZero = false;
-  bool afterPoint = false;
-  for (const char character : scan.mantissa) {
-    if (character == '.') {
-      afterPoint = true;
-      continue;
-    }
-    if (significand.empty() && character == '0') {
-      if (afterPoint) --exponent;
-    } else if (significand.size() < kKeptSignificantDigits) {
-      significand.push_back(character);
-      if (afterPoint) --exponent;
-    } else {
-      droppedNonZero = droppedNonZero || character != '0';
-      if (!afterPoint) ++exponent;
-    }
-  }
-
-  const double signedZero = scan.negative ? -0.0 : 0.0;
-  if (droppedNonZero) {
-    significand.push_back('1');
-    --exponent;
-  }
-  while (!significand.empty() && significand.back() == '0') {
-    significand.pop_back();
-    ++exponent;
-  }
-  if (significand.empty()) return signedZero;
-  const std::int64_t leadingDigitExponent = exponent + static_cast<std::int64_t>(significand.size()) - 1;
-  if (leadingDigitExponent > std::numeric_limits<double>::max_exponent10) {
-    return scan.negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-  }
-  // Below 1e-325 the value is under half the smallest subnormal.
-  if (leadingDigitExponent < -325) return signedZero;
-  const double magnitude = DecimalToDouble(significand, static_cast<int>(exponent));
-  return scan.negative ? -magnitude : magnitude;
-}
-
-double ReadDecimalNumber(std::string_view text, bool fastConversion) {
-  const DecimalText scan = ScanDecimalText(text);
-  if (!scan.anyDigit) return 0.0;
+  // fast_float would also read a second sign, "inf" and "nan": none is a number here.
+  if (start == text.size() || !(IsDigit(text[start]) || text[start] == '.')) return 0.0;
+  const char* const first = text.data() + start;
+  const char* const last = text.data() + text.size();
   double magnitude = 0.0;
-  if (fastConversion && ShortDecimalToDouble(scan, magnitude)) return scan.negative ? -magnitude : magnitude;
-  return ExactDecimalValue(scan);
+  const fast_float::from_chars_result read = fast_float::from_chars(first, last, magnitude);
+  if (read.ptr == first) return 0.0;  // a point without digits
+  if (read.ptr != last && (*read.ptr == 'D' || *read.ptr == 'd') &&
+      std::string_view(first, static_cast<std::size_t>(read.ptr - first)).find_first_of("Ee") ==
+          std::string_view::npos) {
+    const DecimalText scan = ScanDecimalText(text);
+    if (scan.exponentLetter != std::string_view::npos) {
+      std::string copy(scan.digits);
+      copy[scan.exponentLetter] = 'e';
+      fast_float::from_chars(copy.data(), copy.data() + copy.size(), magnitude);
+    }
+  }
+  return negative ? -magnitude : magnitude;
 }
 
 // Digits after "&": H hexadecimal, O or Q octal, B binary, no letter octal.
@@ -562,21 +421,13 @@ std::string NumberTextNoBlank(float value) { return FormatNumberText(value, 7, f
 
 std::string NumberTextNoBlank(double value) { return FormatNumberText(value, 15, false); }
 
-namespace {
-
-double ReadTextNumber(std::string_view text, bool fastConversion) {
+double TextNumber(std::string_view text) {
   std::size_t start = 0;
   while (start < text.size() && IsLeadingSpace(text[start])) ++start;
   text.remove_prefix(start);
   if (!text.empty() && text[0] == '&') return ReadRadixLiteral(text.substr(1));
-  return ReadDecimalNumber(text, fastConversion);
+  return ReadDecimalNumber(text);
 }
-
-}  // namespace
-
-double TextNumber(std::string_view text) { return ReadTextNumber(text, true); }
-
-double TextNumberExact(std::string_view text) { return ReadTextNumber(text, false); }
 
 std::string FormatMasked(long double value, int decimals) {
   decimals = std::clamp(decimals, 0, 4);

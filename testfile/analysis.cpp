@@ -1,24 +1,69 @@
 #include "testfile/analysis.h"
 
-#include <vector>
-
 #include "testfile/record_pass.h"
 #include "testfile/report_format.h"
 #include "util/file_reader.h"
 
 namespace vorna {
+namespace {
 
-ReportHeader ReadReportHeader(std::string_view reportBytes) {
-  ReportHeader header;
-  header.IsReport = IsValidTestFile(reportBytes);
-  if (!header.IsReport) return header;
-  header.TestDate = ReadTestDate(reportBytes);
-  header.TestName = ReadTestName(reportBytes);
-  return header;
+// The header readers fed one line at a time; it says when it knows enough.
+class HeaderScanner {
+ public:
+  // Takes the next line; false once later lines can change nothing.
+  bool Take(std::string_view line) {
+    ++lines_;
+    if (!header_.IsReport && lines_ <= kIdentificationLines &&
+        line.find(kIdentificationText) != std::string_view::npos) {
+      header_.IsReport = true;
+    }
+    if (!dateFound_) {
+      if (std::optional<std::string> date = TestDateOfLine(line)) {
+        header_.TestDate = std::move(*date);
+        dateFound_ = true;
+      }
+    }
+    if (!nameFound_) {
+      if (std::optional<std::string> name = TestNameOfLine(line)) {
+        header_.TestName = std::move(*name);
+        nameFound_ = true;
+      }
+    }
+    if (!header_.IsReport) return lines_ < kIdentificationLines;
+    return !(dateFound_ && nameFound_);
+  }
+
+  ReportHeader Header() const { return header_.IsReport ? header_ : ReportHeader{}; }
+
+ private:
+  ReportHeader header_;
+  int lines_ = 0;
+  bool dateFound_ = false;
+  bool nameFound_ = false;
+};
+
+ReportHeader ReadHeaderFrom(ByteSource& source, LineEnds ends, bool& failed) {
+  ChunkedLineReader reader(source, ends);
+  HeaderScanner scanner;
+  std::string_view line;
+  while (reader.Next(line) && scanner.Take(line)) {
+  }
+  failed = reader.Failed();
+  return scanner.Header();
 }
 
-AnalysisResult AnalyseRecords(std::string_view reportBytes, const ReportHeader& header,
-                              const std::string& testFileName, Settings& settings) {
+AnalysisResult Unreadable(std::string reason) {
+  AnalysisResult result;
+  result.Outcome = AnalysisOutcome::Unreadable;
+  result.Message = std::move(reason);
+  return result;
+}
+
+// AnalyseRecords over any source; `failed` when a read failed midway.
+AnalysisResult AnalyseRecordsFrom(ByteSource& source, LineEnds ends, const ReportHeader& header,
+                                  const std::string& testFileName, Settings& settings,
+                                  const AnalysisOptions& options, bool& failed) {
+  failed = false;
   AnalysisResult result;
   result.TestName = header.TestName;
   result.TestDate = header.TestDate;
@@ -35,14 +80,42 @@ AnalysisResult AnalyseRecords(std::string_view reportBytes, const ReportHeader& 
   result.Outcome = AnalysisOutcome::Analysed;
   result.Type = std::move(type.Values);
 
-  RecordPassResult pass = RunRecordPass(reportBytes, header.TestName, testFileName, result.Type.Limits);
+  // The range, limits and bar count are known before the first record, so
+  // the bars are counted as the values pass and no value is kept.
+  StatisticsCounter counter(result.Type.DisplayLow, result.Type.DisplayHigh, result.Type.Limits,
+                            settings.HistogramBars);
+  RecordCollector collector(header.TestName, testFileName, result.Type.Limits, options.OnOutOfSpecBox);
+  ChunkedLineReader reader(source, ends);
+  std::string_view line;
+  while (reader.Next(line)) {
+    if (const std::optional<BoxRecord> box = collector.Take(line)) {
+      for (const float value : box->ChannelValue) counter.Add(value);
+    }
+  }
+  failed = reader.Failed();
+  RecordPassResult& pass = collector.Result();
   result.RecordLines = pass.RecordLines;
-  result.TotalTraces = static_cast<std::int32_t>(pass.ChannelValues.size());
-  result.Statistics = ComputeStatistics(pass.ChannelValues, result.Type.DisplayLow, result.Type.DisplayHigh,
-                                        result.Type.Limits, settings.HistogramBars);
+  result.TotalTraces = pass.RecordLines * 4;
+  result.Statistics = counter.Statistics();
+  result.OutOfSpecBoxCount = pass.OutOfSpecBoxCount;
   result.OutOfSpecBoxes = std::move(pass.OutOfSpecBoxes);
   result.OutOfSpecReport = std::move(pass.OutOfSpecReport);
   return result;
+}
+
+}  // namespace
+
+ReportHeader ReadReportHeader(std::string_view reportBytes) {
+  MemorySource source(reportBytes);
+  bool failed = false;
+  return ReadHeaderFrom(source, LineEnds::CarriageReturn, failed);
+}
+
+AnalysisResult AnalyseRecords(std::string_view reportBytes, const ReportHeader& header,
+                              const std::string& testFileName, Settings& settings) {
+  MemorySource source(reportBytes);
+  bool failed = false;
+  return AnalyseRecordsFrom(source, LineEnds::CarriageReturn, header, testFileName, settings, {}, failed);
 }
 
 AnalysisResult AnalyseReport(std::string_view reportBytes, const std::string& testFileName,
@@ -50,24 +123,40 @@ AnalysisResult AnalyseReport(std::string_view reportBytes, const std::string& te
   return AnalyseRecords(reportBytes, ReadReportHeader(reportBytes), testFileName, settings);
 }
 
+LineEnds LineEndsOfFile(const std::string& path, std::string& error) {
+  FileReader file(path);
+  bool failed = !file.IsOpen();
+  const bool alone = !failed && SourceNeedsLineEndConversion(file, failed);
+  error = failed ? file.Error() : std::string();
+  return alone ? LineEnds::LineFeedsAlone : LineEnds::CarriageReturn;
+}
+
+ReportHeader ReadReportHeaderFile(const std::string& path, LineEnds ends, std::string& error) {
+  FileReader file(path);
+  bool failed = !file.IsOpen();
+  ReportHeader header;
+  if (!failed) header = ReadHeaderFrom(file, ends, failed);
+  error = failed ? file.Error() : std::string();
+  return header;
+}
+
+AnalysisResult AnalyseRecordsFile(const std::string& path, LineEnds ends, const ReportHeader& header,
+                                  const std::string& testFileName, Settings& settings,
+                                  const AnalysisOptions& options) {
+  FileReader file(path);
+  bool failed = false;
+  AnalysisResult result = AnalyseRecordsFrom(file, ends, header, testFileName, settings, options, failed);
+  return failed ? Unreadable(file.Error()) : result;
+}
+
 AnalysisResult AnalyseReportFile(const std::string& path, const std::string& testFileName,
-                                 Settings& settings) {
-  FileReader reader(path);
-  std::string bytes;
-  std::vector<char> chunk(1 << 20);
-  std::int64_t got = reader.IsOpen() ? 1 : -1;
-  while (got > 0) {
-    got = reader.Read(chunk.data(), chunk.size());
-    if (got > 0) bytes.append(chunk.data(), static_cast<std::size_t>(got));
-  }
-  if (got < 0) {
-    AnalysisResult result;
-    result.Outcome = AnalysisOutcome::Unreadable;
-    result.Message = reader.Error();
-    return result;
-  }
-  if (NeedsLineEndConversion(bytes)) ConvertLineEnds(bytes);
-  return AnalyseReport(bytes, testFileName, settings);
+                                 Settings& settings, const AnalysisOptions& options) {
+  std::string error;
+  const LineEnds ends = LineEndsOfFile(path, error);
+  if (!error.empty()) return Unreadable(error);
+  const ReportHeader header = ReadReportHeaderFile(path, ends, error);
+  if (!error.empty()) return Unreadable(error);
+  return AnalyseRecordsFile(path, ends, header, testFileName, settings, options);
 }
 
 }  // namespace vorna

@@ -17,11 +17,6 @@ double Scaled(float value, const SpecLimits& limits) {
 
 }  // namespace
 
-bool IsInSpecification(float value, const SpecLimits& limits) {
-  const double scaled = Scaled(value, limits);
-  return limits.LimitLow <= scaled && scaled <= limits.LimitHigh;
-}
-
 std::optional<OutOfSpecBox> FindOutOfSpecChannels(const BoxRecord& box, const SpecLimits& limits) {
   std::optional<OutOfSpecBox> found;
   for (std::size_t index = 0; index < box.ChannelValue.size(); ++index) {
@@ -59,42 +54,51 @@ std::int32_t CorrectedBarCount(std::int32_t& histogramBars) {
   return histogramBars;
 }
 
+StatisticsCounter::StatisticsCounter(float displayLow, float displayHigh, const SpecLimits& limits,
+                                     std::int32_t& histogramBars)
+    : low_(displayLow),
+      high_(displayHigh),
+      limits_(limits) {
+  const std::int32_t bars = CorrectedBarCount(histogramBars);
+  statistics_.BarCount = bars;
+  const double width = std::fabs(static_cast<double>(displayHigh) - static_cast<double>(displayLow)) / bars;
+  statistics_.BarWidth = static_cast<float>(width);
+  statistics_.BarCounts.assign(static_cast<std::size_t>(bars) + 1, 0);
+
+  float edge = displayLow;
+  for (std::int32_t bar = 1; bar <= bars && !(edge > displayHigh); ++bar) {
+    lower_.push_back(edge);
+    const double sum = static_cast<double>(edge) + static_cast<double>(statistics_.BarWidth);
+    lastUpper_ = sum;
+    edge = static_cast<float>(sum);
+  }
+  // Edges from a finite start and a finite width never decrease; with an
+  // infinite or NaN one the bars are checked one by one.
+  ordered_ = !lower_.empty() && std::isfinite(lower_.front()) && std::isfinite(lower_.back()) &&
+             std::isfinite(lastUpper_);
+  for (std::size_t bar = 1; ordered_ && bar < lower_.size(); ++bar) {
+    ordered_ = lower_[bar - 1] <= lower_[bar];
+  }
+  const double inverse = 1.0 / static_cast<double>(statistics_.BarWidth);
+  inverseWidth_ = std::isfinite(inverse) ? inverse : 0.0;
+}
+
+void StatisticsCounter::AddToUnorderedBars(double v) {
+  for (std::size_t bar = 0; bar < lower_.size(); ++bar) {
+    const double upper = bar + 1 < lower_.size() ? lower_[bar + 1] : lastUpper_;
+    if (lower_[bar] <= v && v < upper) {
+      ++statistics_.BarCounts[bar + 1];
+      return;
+    }
+  }
+}
+
 ChannelStatistics ComputeStatistics(const std::vector<float>& channelValues, float displayLow,
                                     float displayHigh, const SpecLimits& limits,
                                     std::int32_t& histogramBars) {
-  ChannelStatistics result;
-  const std::int32_t bars = CorrectedBarCount(histogramBars);
-  result.BarCount = bars;
-  const double width = std::fabs(static_cast<double>(displayHigh) - static_cast<double>(displayLow)) / bars;
-  result.BarWidth = static_cast<float>(width);
-  result.BarCounts.assign(static_cast<std::size_t>(bars) + 1, 0);
-
-  // Bar k of the counted bars covers lower[k] <= v < upper[k]. Because each
-  // edge is rounded to float, neighbouring bars may overlap or leave a gap;
-  // each bar counts on its own, as if every bar were counted in a pass of
-  // its own. Both arrays are non-decreasing.
-  std::vector<double> lower;
-  std::vector<double> upper;
-  float edge = displayLow;
-  for (std::int32_t bar = 1; bar <= bars && !(edge > displayHigh); ++bar) {
-    const double sum = static_cast<double>(edge) + static_cast<double>(result.BarWidth);
-    lower.push_back(edge);
-    upper.push_back(sum);
-    edge = static_cast<float>(sum);
-  }
-
-  const double low = displayLow;
-  const double high = displayHigh;
-  for (const float value : channelValues) {
-    const double v = value;
-    if (low <= v && v <= high) ++result.DisplayedCount;
-    if (IsInSpecification(value, limits)) ++result.InSpecCount;
-    // The first bar whose upper end lies above v, then every bar after it
-    // whose lower edge is not above v.
-    std::size_t bar = static_cast<std::size_t>(std::upper_bound(upper.begin(), upper.end(), v) - upper.begin());
-    for (; bar < lower.size() && lower[bar] <= v; ++bar) ++result.BarCounts[bar + 1];
-  }
-  return result;
+  StatisticsCounter counter(displayLow, displayHigh, limits, histogramBars);
+  for (const float value : channelValues) counter.Add(value);
+  return counter.Statistics();
 }
 
 }  // namespace vorna

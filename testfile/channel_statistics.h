@@ -4,6 +4,7 @@
 // and totals over the display range. Values, limits and edges are floats;
 // every product and sum is compared in double, never rounded to float first.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,8 +22,12 @@ struct SpecLimits {
   float ValueScale = 1;
 };
 
-// LimitLow <= value * ValueScale <= LimitHigh, both ends included.
-bool IsInSpecification(float value, const SpecLimits& limits);
+// LimitLow <= value * ValueScale <= LimitHigh, both ends included; the
+// product is formed and compared in double.
+inline bool IsInSpecification(float value, const SpecLimits& limits) {
+  const double scaled = static_cast<double>(value) * static_cast<double>(limits.ValueScale);
+  return limits.LimitLow <= scaled && scaled <= limits.LimitHigh;
+}
 
 // A box with channels out of specification: its number as read and, in
 // channel order, each failing channel (1..4) with its unscaled value.
@@ -62,20 +67,66 @@ std::int32_t CorrectedBarCount(std::int32_t& histogramBars);
 struct ChannelStatistics {
   std::int32_t BarCount = 0;  // N, 10..30
   float BarWidth = 0;         // |DisplayHigh - DisplayLow| / N, never negative
-  // Elements 0..N; element k (1..N) counts the values v of bar k,
-  // e_k <= v < e_k + BarWidth. Element 0 always stays 0.
+  // Elements 0..N; element k (1..N) counts the values of bar k (see
+  // StatisticsCounter). Element 0 always stays 0.
   std::vector<std::int32_t> BarCounts;
   std::int32_t DisplayedCount = 0;  // DisplayLow <= v <= DisplayHigh
   std::int32_t InSpecCount = 0;     // IsInSpecification(v)
 };
 
-// Bar count (with the correction written back to `histogramBars`), bar
-// width, bar counts and the two totals for `channelValues` over the display
-// range. The lower edge of bar 1 is displayLow and each next edge is the
+// The bar counts and the two totals, counted while the values pass one at
+// a time, in memory that does not depend on how many there are.
+//
+// The lower edge e(1) of bar 1 is displayLow and each next edge is the
 // previous one plus BarWidth, rounded to float; counting stops at the first
-// edge above displayHigh, so an inverted range counts no bar. The display
-// range and the bars compare unscaled values. Linear in the number of
-// values (one pass).
+// edge above displayHigh, so an inverted range counts no bar. Bar k covers
+// e(k) <= v < e(k+1), up to the next bar's lower edge, so that each value
+// lies in one bar at most even where the rounding of the edges would make
+// e(k) + BarWidth overlap the next bar or leave a gap before it; the last
+// counted bar covers e(k) <= v < e(k) + BarWidth. The display range and
+// the bars compare unscaled values, the limits scaled ones.
+class StatisticsCounter {
+ public:
+  // Corrects a bar count outside 10..30 to 20, in `histogramBars` as well.
+  StatisticsCounter(float displayLow, float displayHigh, const SpecLimits& limits,
+                    std::int32_t& histogramBars);
+
+  void Add(float value) {
+    const double v = value;
+    if (low_ <= v && v <= high_) ++statistics_.DisplayedCount;
+    if (IsInSpecification(value, limits_)) ++statistics_.InSpecCount;
+    if (ordered_) {
+      // Outside the bars (NaN included) at once; else the last edge not
+      // above v, from an estimate that the rounded edges put one bar off
+      // at most, except in ranges too narrow for the edges to advance.
+      if (!(v >= lower_[0] && v < lastUpper_)) return;
+      const double estimate = (v - lower_[0]) * inverseWidth_;
+      std::size_t bar = estimate < static_cast<double>(lower_.size()) ? static_cast<std::size_t>(estimate)
+                                                                       : lower_.size() - 1;
+      while (bar + 1 < lower_.size() && lower_[bar + 1] <= v) ++bar;
+      while (bar > 0 && lower_[bar] > v) --bar;
+      ++statistics_.BarCounts[bar + 1];
+    } else {
+      AddToUnorderedBars(v);
+    }
+  }
+
+  const ChannelStatistics& Statistics() const { return statistics_; }
+
+ private:
+  void AddToUnorderedBars(double v);
+
+  ChannelStatistics statistics_;
+  double low_, high_;
+  SpecLimits limits_;
+  std::vector<double> lower_;  // e(k) of the counted bars
+  double lastUpper_ = 0;       // e(last) + BarWidth
+  double inverseWidth_ = 0;    // 1 / BarWidth, or 0 when that is not finite
+  bool ordered_ = false;       // finite, non-decreasing edges and at least one bar
+};
+
+// The statistics of `channelValues` through StatisticsCounter, with the
+// bar count correction written back to `histogramBars`.
 ChannelStatistics ComputeStatistics(const std::vector<float>& channelValues, float displayLow,
                                     float displayHigh, const SpecLimits& limits,
                                     std::int32_t& histogramBars);

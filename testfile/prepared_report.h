@@ -1,12 +1,13 @@
 #pragma once
-// The first step of an Open: the chosen report read from disk once, its
-// line ends converted when its lines end in line feeds alone, and the
-// ".TXT" copy of a converted report written beside it for as long as the
-// Open runs. Every later reader works on the bytes returned here.
+// The first step of an Open: which file the later readers read and how,
+// with the ".TXT" copy of a report whose lines end in line feeds alone
+// written beside it, chunk by chunk, for as long as the Open runs.
 
 #include <string>
 #include <string_view>
 #include <utility>
+
+#include "testfile/chunked_line_reader.h"
 
 namespace vorna {
 
@@ -40,26 +41,28 @@ class ConvertedCopy {
 };
 
 struct PreparedReport {
-  // The bytes every reader works on: the file's bytes, or after a
-  // conversion the same text with CR LF line ends and one more CR LF.
-  std::string Bytes;
+  // The file every later reader reads, and how: the chosen file as it is,
+  // the copy, or the chosen file converted as it is read when no copy was
+  // written. Read so, it gives the file's bytes, or after a conversion the
+  // same text with CR LF line ends and one more CR LF.
+  std::string ReadPath;
+  LineEnds Ends = LineEnds::CarriageReturn;
   // The path the analysis names in its "File " line: the copy's path when a
   // copy was written, otherwise the chosen path.
   std::string TestFileName;
-  // True when the line ends were converted, on disk or in memory.
+  // True when the line ends were converted, on disk or as read.
   bool Converted = false;
   // The copy, when one was written; it is deleted with this record.
   ConvertedCopy Copy;
 };
 
-// Reads `chosenPath` once (a file that cannot be read gives no bytes, like
-// an empty file). When its first line is the whole file (no CR, no 0x1A),
-// converts the line ends in memory and writes the result to
-// ConvertedCopyPath, but only when nothing stands at that path yet: an
-// existing file there is never overwritten or deleted. When the copy cannot
-// be written, or something already stands there, the analysis goes on with
-// the bytes converted in memory and names the chosen file. The chosen file
-// itself is never changed.
+// Looks at `chosenPath` (a file that cannot be read counts as an empty
+// one). When its first line is the whole file (no CR, no 0x1A), writes its
+// conversion to ConvertedCopyPath chunk by chunk, but only when nothing
+// stands at that path yet: an existing file there is never overwritten or
+// deleted. When the copy cannot be written, or something already stands
+// there, the analysis goes on converting the chosen file as it reads it and
+// names the chosen file. The chosen file itself is never changed.
 PreparedReport PrepareReport(const std::string& chosenPath);
 
 }  // namespace vorna

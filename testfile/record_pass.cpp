@@ -21,25 +21,44 @@ std::string OutOfSpecReportHeader(const std::string& testName, const std::string
   return testName + "\r\nFile " + TrimBlanks(testFileName) + "\r\n";
 }
 
+RecordCollector::RecordCollector(const std::string& testName, const std::string& testFileName,
+                                 const SpecLimits& limits, BoxHandOver handOver)
+    : limits_(limits), handOver_(std::move(handOver)) {
+  result_.OutOfSpecReport = OutOfSpecReportHeader(testName, testFileName);
+}
+
+std::optional<BoxRecord> RecordCollector::Take(std::string_view line) {
+  std::optional<BoxRecord> box = ParseRecordLine(line);
+  if (!box) return box;
+  ++result_.RecordLines;
+  if (std::optional<OutOfSpecBox> found = FindOutOfSpecChannels(*box, limits_)) {
+    ++result_.OutOfSpecBoxCount;
+    if (handOver_) {
+      handOver_(*found);
+      return box;
+    }
+    AppendOutOfSpecLine(*found, result_.OutOfSpecReport);
+    result_.OutOfSpecFound = true;
+    result_.OutOfSpecBoxes.push_back(std::move(*found));
+  }
+  return box;
+}
+
 RecordPassResult RunRecordPass(std::string_view reportBytes, const std::string& testName,
                                const std::string& testFileName, const SpecLimits& limits) {
-  RecordPassResult result;
-  result.OutOfSpecReport = OutOfSpecReportHeader(testName, testFileName);
+  RecordCollector collector(testName, testFileName, limits);
+  std::vector<float> values;
   const std::string_view text = ReadableText(reportBytes);
-  result.ChannelValues.reserve(ExpectedValueCount(text));
+  values.reserve(ExpectedValueCount(text));
   LineReader reader(text);
   std::string_view line;
   while (reader.Next(line)) {
-    const std::optional<BoxRecord> box = ParseRecordLine(line);
-    if (!box) continue;
-    ++result.RecordLines;
-    if (std::optional<OutOfSpecBox> found = FindOutOfSpecChannels(*box, limits)) {
-      AppendOutOfSpecLine(*found, result.OutOfSpecReport);
-      result.OutOfSpecFound = true;
-      result.OutOfSpecBoxes.push_back(std::move(*found));
+    if (const std::optional<BoxRecord> box = collector.Take(line)) {
+      values.insert(values.end(), box->ChannelValue.begin(), box->ChannelValue.end());
     }
-    result.ChannelValues.insert(result.ChannelValues.end(), box->ChannelValue.begin(), box->ChannelValue.end());
   }
+  RecordPassResult result = std::move(collector.Result());
+  result.ChannelValues = std::move(values);
   return result;
 }
 

@@ -3,6 +3,8 @@
 // each record line checked box by box and its four values collected.
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,8 @@ struct RecordPassResult {
   bool OutOfSpecFound = false;
   // The boxes behind the list's lines, in file order.
   std::vector<OutOfSpecBox> OutOfSpecBoxes;
+  // Boxes with channels out of specification, kept or not.
+  std::int32_t OutOfSpecBoxCount = 0;
   // Number of record lines read.
   std::int32_t RecordLines = 0;
 };
@@ -27,6 +31,28 @@ struct RecordPassResult {
 // The first two lines of an out-of-specification list: `testName`, CR LF,
 // "File " and `testFileName` trimmed of blanks, CR LF.
 std::string OutOfSpecReportHeader(const std::string& testName, const std::string& testFileName);
+
+// The record pass one line at a time: a record line is counted, checked
+// box by box and its out-of-specification channels listed; the caller
+// takes its four values. Memory grows with the list only.
+class RecordCollector {
+ public:
+  // Boxes out of specification go to `handOver` when it is set, and are
+  // then neither kept nor written into the list text.
+  using BoxHandOver = std::function<void(const OutOfSpecBox&)>;
+  RecordCollector(const std::string& testName, const std::string& testFileName, const SpecLimits& limits,
+                  BoxHandOver handOver = nullptr);
+  // The record of `line` after it has been counted and checked; nothing for
+  // a line that is not a record.
+  std::optional<BoxRecord> Take(std::string_view line);
+  // What the lines so far gave; ChannelValues stays empty.
+  RecordPassResult& Result() { return result_; }
+
+ private:
+  const SpecLimits limits_;
+  const BoxHandOver handOver_;
+  RecordPassResult result_;
+};
 
 // Reads every line of `reportBytes` (line rule of line_reader.h); each
 // record line goes through EvaluateBox with `limits` and then adds its four

@@ -62,17 +62,29 @@ bool IsValidTestFile(std::string_view bytes) {
   return false;
 }
 
+std::optional<std::string> TestDateOfLine(std::string_view line) {
+  const std::size_t label = line.find(kDateLabel);
+  if (label == std::string_view::npos) return std::nullopt;
+  const std::string_view text = TrimmedView(line.substr(label + kDateLabel.size()));
+  const std::string month = TrimBlanks(Middle(text, 1, 2));
+  const std::string day = TrimBlanks(Middle(text, 4, 2));
+  const std::string year = TrimBlanks(LastCharacters(text, 4));
+  return day + "-" + month + "-" + year;
+}
+
+std::optional<std::string> TestNameOfLine(std::string_view line) {
+  if (line.find(kTestNameMark) == std::string_view::npos) return std::nullopt;
+  const std::size_t label = line.find(kTestNameLabel);
+  if (label == std::string_view::npos) return std::string();
+  const std::string_view name = TrimmedView(line.substr(label + kTestNameLabel.size()));
+  return std::string(name.substr(0, name.find("     ")));
+}
+
 std::string ReadTestDate(std::string_view bytes) {
   LineReader reader(bytes);
   std::string_view line;
   while (reader.Next(line)) {
-    const std::size_t label = line.find(kDateLabel);
-    if (label == std::string_view::npos) continue;
-    const std::string_view text = TrimmedView(line.substr(label + kDateLabel.size()));
-    const std::string month = TrimBlanks(Middle(text, 1, 2));
-    const std::string day = TrimBlanks(Middle(text, 4, 2));
-    const std::string year = TrimBlanks(LastCharacters(text, 4));
-    return day + "-" + month + "-" + year;
+    if (std::optional<std::string> date = TestDateOfLine(line)) return std::move(*date);
   }
   return {};
 }
@@ -81,11 +93,7 @@ std::string ReadTestName(std::string_view bytes) {
   LineReader reader(bytes);
   std::string_view line;
   while (reader.Next(line)) {
-    if (line.find(kTestNameMark) == std::string_view::npos) continue;
-    const std::size_t label = line.find(kTestNameLabel);
-    if (label == std::string_view::npos) return {};
-    const std::string_view name = TrimmedView(line.substr(label + kTestNameLabel.size()));
-    return std::string(name.substr(0, name.find("     ")));
+    if (std::optional<std::string> name = TestNameOfLine(line)) return std::move(*name);
   }
   return {};
 }
@@ -94,12 +102,17 @@ std::optional<BoxRecord> ParseRecordLine(std::string_view line) {
   if (!(TextNumber(line.substr(0, 4)) > 0)) return std::nullopt;
   // The trimmed line starts with field 0; each round moves past the next
   // blank and the blanks after it, and the field runs to the blank after.
-  std::string_view rest = TrimmedView(line);
+  // One walk over the line: this runs for every line of a report.
+  const std::string_view rest = TrimmedView(line);
+  const char* position = rest.data();
+  const char* const end = rest.data() + rest.size();
   std::array<std::string_view, 5> fields;
   for (std::string_view& field : fields) {
-    const std::size_t blank = rest.find(' ');
-    rest = blank == std::string_view::npos ? std::string_view() : SkipLeadingBlanks(rest.substr(blank + 1));
-    field = rest.substr(0, rest.find(' '));
+    while (position != end && *position != ' ') ++position;
+    while (position != end && *position == ' ') ++position;
+    const char* const start = position;
+    while (position != end && *position != ' ') ++position;
+    field = std::string_view(start, static_cast<std::size_t>(position - start));
   }
   BoxRecord record;
   record.BoxNumber = FieldValue(fields[0]);

@@ -44,6 +44,12 @@ std::string ReadTestDate(std::string_view bytes);
 // text when that line lacks "TEST Name : " or no line holds the mark.
 std::string ReadTestName(std::string_view bytes);
 
+// One line's part in the two readers above: the date of a line holding
+// "M/D/Y : ", the name of a line holding "TEST Name " (empty when it lacks
+// "TEST Name : "); nothing for any other line.
+std::optional<std::string> TestDateOfLine(std::string_view line);
+std::optional<std::string> TestNameOfLine(std::string_view line);
+
 // One field box of a record line. ChannelValue[0] is channel 1.
 struct BoxRecord {
   float BoxNumber = 0;

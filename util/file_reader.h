@@ -8,13 +8,15 @@
 #include <memory>
 #include <string>
 
+#include "util/byte_source.h"
+
 namespace vorna {
 
-class FileReader {
+class FileReader : public ByteSource {
  public:
   // Opens `path` (backslashes or slashes); see IsOpen and Error.
   explicit FileReader(const std::string& path);
-  ~FileReader();
+  ~FileReader() override;
   FileReader(const FileReader&) = delete;
   FileReader& operator=(const FileReader&) = delete;
 
@@ -22,7 +24,7 @@ class FileReader {
   // Reads up to `capacity` bytes into `buffer`: the number read, 0 at the
   // end of the file, -1 on failure (Error then says why). A folder opens on
   // some systems and fails at its first read.
-  std::int64_t Read(char* buffer, std::size_t capacity);
+  std::int64_t Read(char* buffer, std::size_t capacity) override;
   // Why opening or the last read failed; empty while nothing failed.
   const std::string& Error() const { return error_; }
 

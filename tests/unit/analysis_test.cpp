@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <iterator>
+
 #include "numbers/number_text.h"
+#include "testfile/record_pass.h"
 #include "testfile/report_format.h"
 #include "tests/unit/test_files.h"
 #include "util/file_access.h"
@@ -125,6 +130,94 @@ TEST(AnalyseReportFile, AMissingFileOrAFolderIsUnreadableWithTheSystemsReason) {
     EXPECT_EQ(result.Outcome, AnalysisOutcome::Unreadable) << path;
     EXPECT_FALSE(result.Message.empty()) << path;
   }
+}
+
+// Random Geophone resistance reports whose values sit on and beside the bar
+// edges of a random display range (ordinary, inverted, zero-width, huge),
+// with infinite and huge values among them, some large enough to span
+// several chunks: the streaming analysis of the file gives what the
+// two-step computation over the whole buffer gives (all values collected,
+// then counted).
+TEST(AnalyseReportFile, StreamingCountsEqualTheTwoStepComputation) {
+  testing::TemporaryFolder folder;
+  std::uint64_t state = 99;
+  const auto next = [&state](std::uint64_t range) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return (state >> 33) % range;
+  };
+  const struct { float low, high; } ranges[] = {
+      {800, 1000}, {0, 10}, {0.1f, 0.7f}, {1000, 800}, {5, 5}, {-3e38f, 3e38f}, {16777216.0f, 16777300.0f},
+  };
+  for (int round = 0; round < 120; ++round) {
+    const auto& range = ranges[next(std::size(ranges))];
+    Settings settings = DefaultSettings();
+    settings.GeoResDisplayLow = range.low;
+    settings.GeoResDisplayHigh = range.high;
+    settings.HistogramBars = static_cast<std::int32_t>(5 + next(30));
+    std::int32_t bars = settings.HistogramBars;
+    const float width = ComputeStatistics({}, range.low, range.high, SpecLimits{}, bars).BarWidth;
+
+    std::vector<std::string> pool = {"1e39", "-1e39", "3.4e38", "-0", "12abc", ""};
+    float edge = range.low;
+    for (int k = 0; k <= bars + 1; ++k) {
+      for (const float v : {edge, std::nextafter(edge, -INFINITY), std::nextafter(edge, INFINITY)}) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v));
+        pool.push_back(text);
+      }
+      edge = static_cast<float>(static_cast<double>(edge) + width);
+    }
+    const bool lineFeedsAlone = next(2) == 0;
+    const std::string end = lineFeedsAlone ? "\n" : "\r\n";
+    std::string report = "V.ORNA-4 SYSTEM TEST" + end + "M/D/Y : 03/14/2026" + end +
+                         "TEST Name : Geophone resistance" + end;
+    const std::uint64_t lines = round % 40 == 0 ? 60000 : next(300);
+    for (std::uint64_t line = 0; line < lines; ++line) {
+      report += "  " + std::to_string(1 + line) + "  " + std::to_string(500 + next(100));
+      for (int channel = 0; channel < 4; ++channel) report += "   " + pool[next(pool.size())];
+      report += end;
+      if (next(50) == 0) report += "not a record" + end;
+    }
+    const std::string path = folder.File("r.dat");
+    testing::WriteBytes(path, report);
+
+    Settings streamingSettings = settings;
+    const AnalysisResult streamed = AnalyseReportFile(path, "r.dat", streamingSettings);
+
+    std::string bytes = report;
+    if (NeedsLineEndConversion(bytes)) ConvertLineEnds(bytes);
+    const RecordPassResult pass = RunRecordPass(bytes, "Geophone resistance", "r.dat", SpecLimits{820, 980, 1});
+    Settings twoStepSettings = settings;
+    const ChannelStatistics twoStep = ComputeStatistics(pass.ChannelValues, range.low, range.high,
+                                                        SpecLimits{820, 980, 1}, twoStepSettings.HistogramBars);
+
+    const std::string what = "round " + std::to_string(round);
+    ASSERT_EQ(streamed.Outcome, AnalysisOutcome::Analysed) << what;
+    EXPECT_EQ(streamed.RecordLines, pass.RecordLines) << what;
+    EXPECT_EQ(streamed.TotalTraces, static_cast<std::int32_t>(pass.ChannelValues.size())) << what;
+    EXPECT_EQ(streamed.Statistics.BarCounts, twoStep.BarCounts) << what;
+    EXPECT_EQ(streamed.Statistics.BarWidth, twoStep.BarWidth) << what;
+    EXPECT_EQ(streamed.Statistics.DisplayedCount, twoStep.DisplayedCount) << what;
+    EXPECT_EQ(streamed.Statistics.InSpecCount, twoStep.InSpecCount) << what;
+    EXPECT_EQ(streamed.OutOfSpecReport, pass.OutOfSpecReport) << what;
+    EXPECT_EQ(streamed.OutOfSpecBoxes.size(), pass.OutOfSpecBoxes.size()) << what;
+    EXPECT_EQ(streamingSettings.HistogramBars, twoStepSettings.HistogramBars) << what;
+  }
+}
+
+TEST(AnalyseReportFile, HandsTheBoxesOverInFileOrderWithoutKeepingThem) {
+  Settings settings = DefaultSettings();
+  const AnalysisResult kept = AnalyseReportFile(SamplePath("geophone_resistance.txt"), "g.txt", settings);
+  std::string handedOver = OutOfSpecReportHeader(kept.TestName, "g.txt");
+  AnalysisOptions options;
+  options.OnOutOfSpecBox = [&handedOver](const OutOfSpecBox& box) { AppendOutOfSpecLine(box, handedOver); };
+  const AnalysisResult streamed = AnalyseReportFile(SamplePath("geophone_resistance.txt"), "g.txt", settings, options);
+  ASSERT_TRUE(kept.OutOfSpecFound());
+  EXPECT_TRUE(streamed.OutOfSpecFound());
+  EXPECT_TRUE(streamed.OutOfSpecBoxes.empty());
+  EXPECT_EQ(streamed.OutOfSpecBoxCount, static_cast<std::int32_t>(kept.OutOfSpecBoxes.size()));
+  EXPECT_EQ(handedOver, kept.OutOfSpecReport);
+  EXPECT_EQ(streamed.Statistics.BarCounts, kept.Statistics.BarCounts);
 }
 
 }  // namespace

@@ -128,27 +128,49 @@ TEST(ComputeStatistics, NoValuesGiveZeroCounts) {
   EXPECT_EQ(statistics.InSpecCount, 0);
 }
 
-// The bars as defined: bar after bar, each counted in a pass of its own.
+// The bars as defined, one bar after another in a pass of its own: bar k
+// from its lower edge up to the next bar's lower edge, the last counted bar
+// up to its edge plus the bar width.
 std::vector<std::int32_t> BarsCountedOneByOne(const std::vector<float>& values, float low, float high,
                                               std::int32_t bars) {
   const float width = static_cast<float>(std::fabs(static_cast<double>(high) - low) / bars);
+  std::vector<float> edges;
+  for (float edge = low; static_cast<std::int32_t>(edges.size()) < bars && !(edge > high);
+       edge = static_cast<float>(static_cast<double>(edge) + width)) {
+    edges.push_back(edge);
+  }
   std::vector<std::int32_t> counts(static_cast<std::size_t>(bars) + 1, 0);
-  float edge = low;
-  for (std::int32_t bar = 1; bar <= bars && !(edge > high); ++bar) {
+  for (std::size_t k = 0; k < edges.size(); ++k) {
+    const double upper = k + 1 < edges.size() ? static_cast<double>(edges[k + 1])
+                                              : static_cast<double>(edges[k]) + width;
     for (const float v : values) {
-      if (edge <= v && v < static_cast<double>(edge) + width) ++counts[static_cast<std::size_t>(bar)];
+      if (edges[k] <= v && v < upper) ++counts[k + 1];
     }
-    edge = static_cast<float>(static_cast<double>(edge) + width);
   }
   return counts;
 }
 
-TEST(ComputeStatistics, EdgesRoundedToFloatCountLikeBarsCountedOneByOne) {
-  // Ranges whose edges do not fall on exact floats, where neighbouring bars
-  // overlap or leave gaps, and one so narrow that every edge is the same.
+TEST(ComputeStatistics, AValueOnARoundedEdgeLandsInOneBarOnly) {
+  // 0 .. 10 in 30 bars: bar 3 ends above 1.0 while bar 4 starts at 1.0.
+  std::vector<float> values = {1.0f};
+  std::int32_t bars = 30;
+  const ChannelStatistics statistics = ComputeStatistics(values, 0, 10, kSysNoise, bars);
+  std::vector<std::int32_t> expected(31, 0);
+  expected[4] = 1;
+  EXPECT_EQ(statistics.BarCounts, expected);
+  EXPECT_EQ(statistics.DisplayedCount, 1);
+}
+
+TEST(ComputeStatistics, EdgesRoundedToFloatCountEachValueInOneBar) {
+  // Ranges whose edges do not fall on exact floats, where e + BarWidth
+  // overlaps the next bar or leaves a gap before it, one so narrow that
+  // every edge is the same, and ranges with infinite or NaN ends.
+  const float inf = std::numeric_limits<float>::infinity();
+  const float nan = std::numeric_limits<float>::quiet_NaN();
   const struct { float low, high; std::int32_t bars; } ranges[] = {
-      {0.1f, 0.7f, 30}, {-3.3f, 7.7f, 17}, {16777216.0f, 16777300.0f, 13},
+      {0.1f, 0.7f, 30}, {-3.3f, 7.7f, 17}, {16777216.0f, 16777300.0f, 13}, {0, 10, 30},
       {1e8f, 1e8f + 16.0f, 30}, {0.3f, 0.30000004f, 10}, {-1e30f, 1e30f, 11},
+      {-3e38f, 3.4e38f, 10}, {-inf, 5, 10}, {0, inf, 10}, {nan, 5, 10}, {0, nan, 10},
   };
   for (const auto& range : ranges) {
     std::vector<float> values;
@@ -162,12 +184,14 @@ TEST(ComputeStatistics, EdgesRoundedToFloatCountLikeBarsCountedOneByOne) {
       }
       edge = static_cast<float>(static_cast<double>(edge) + width);
     }
-    values.push_back(std::numeric_limits<float>::infinity());
-    values.push_back(-std::numeric_limits<float>::infinity());
-    values.push_back(std::numeric_limits<float>::quiet_NaN());
+    values.push_back(inf);
+    values.push_back(-inf);
+    values.push_back(nan);
+    values.push_back(std::numeric_limits<float>::max());
+    values.push_back(-std::numeric_limits<float>::max());
     const ChannelStatistics statistics = ComputeStatistics(values, range.low, range.high, kSysNoise, bars);
-    EXPECT_EQ(statistics.BarCounts, BarsCountedOneByOne(values, range.low, range.high, range.bars))
-        << range.low << " .. " << range.high << " in " << range.bars;
+    const std::vector<std::int32_t> expected = BarsCountedOneByOne(values, range.low, range.high, range.bars);
+    EXPECT_EQ(statistics.BarCounts, expected) << range.low << " .. " << range.high << " in " << range.bars;
   }
 }
 

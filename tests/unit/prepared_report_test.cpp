@@ -57,6 +57,14 @@ struct Reading {
   }
 };
 
+// The text the later readers see: the file they read, converted when they
+// convert it as they read.
+std::string BytesRead(const PreparedReport& report) {
+  std::string bytes = ReadWholeFile(report.ReadPath);
+  if (report.Ends == LineEnds::LineFeedsAlone) ConvertLineEnds(bytes);
+  return bytes;
+}
+
 Reading ReadingOf(const std::string& bytes) {
   return {IsValidTestFile(bytes), ReadTestDate(bytes), ReadTestName(bytes),
           RunRecordPass(bytes, "", "", SpecLimits{}).ChannelValues};
@@ -65,7 +73,7 @@ Reading ReadingOf(const std::string& bytes) {
 TEST_F(PreparedReportTest, ACrLfReportIsReadAsItIs) {
   const std::string path = PlaceReport(kCrLfReport);
   const PreparedReport report = PrepareReport(path);
-  EXPECT_EQ(report.Bytes, kCrLfReport);
+  EXPECT_EQ(BytesRead(report), kCrLfReport);
   EXPECT_EQ(report.TestFileName, path);
   EXPECT_FALSE(report.Converted);
   EXPECT_FALSE(report.Copy.Held());
@@ -80,14 +88,27 @@ TEST_F(PreparedReportTest, AnLfReportIsReadThroughACopyThatLastsAsLongAsTheRepor
     ASSERT_TRUE(report.Copy.Held());
     EXPECT_EQ(report.TestFileName, path + ".TXT");
     EXPECT_EQ(report.Copy.Path(), path + ".TXT");
-    EXPECT_EQ(ReadBytes(folder_.path() / "T0413.dat.TXT"), report.Bytes);
-    EXPECT_EQ(report.Bytes, kCrLfReport + "\r\n");
-    EXPECT_EQ(ReadingOf(report.Bytes), ReadingOf(kCrLfReport));
-    EXPECT_EQ(ReadingOf(report.Bytes).values.size(), 8u);
+    EXPECT_EQ(ReadBytes(folder_.path() / "T0413.dat.TXT"), BytesRead(report));
+    EXPECT_EQ(BytesRead(report), kCrLfReport + "\r\n");
+    EXPECT_EQ(ReadingOf(BytesRead(report)), ReadingOf(kCrLfReport));
+    EXPECT_EQ(ReadingOf(BytesRead(report)).values.size(), 8u);
   }
   // Gone on every way out of the Open; the chosen file is untouched.
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"T0413.dat"});
   EXPECT_EQ(ReadBytes(folder_.path() / "T0413.dat"), kLfReport);
+}
+
+TEST_F(PreparedReportTest, TheCopyOfAReportLargerThanAChunkIsItsWholeConversion) {
+  // Line feeds on both sides of every chunk edge, and a last line without one.
+  std::string lines;
+  while (lines.size() < 2 * kReportChunkBytes + 100) lines += "  12  512   905.2   899.1   930.0   911.4\n\n";
+  lines += "tail";
+  const std::string path = PlaceReport(lines);
+  const PreparedReport report = PrepareReport(path);
+  ASSERT_TRUE(report.Copy.Held());
+  std::string converted = lines;
+  ConvertLineEnds(converted);
+  EXPECT_TRUE(ReadBytes(folder_.path() / "T0413.dat.TXT") == converted);
 }
 
 TEST_F(PreparedReportTest, TheCopyOfAReportThatIsNotValidIsDeletedToo) {
@@ -95,7 +116,7 @@ TEST_F(PreparedReportTest, TheCopyOfAReportThatIsNotValidIsDeletedToo) {
   {
     const PreparedReport report = PrepareReport(path);
     ASSERT_TRUE(report.Copy.Held());
-    EXPECT_FALSE(IsValidTestFile(report.Bytes));
+    EXPECT_FALSE(IsValidTestFile(BytesRead(report)));
   }
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"T0413.dat"});
 }
@@ -104,8 +125,8 @@ TEST_F(PreparedReportTest, AnEmptyFileFailsIdentificationAndLeavesNoCopy) {
   const std::string path = PlaceReport("");
   {
     const PreparedReport report = PrepareReport(path);
-    EXPECT_EQ(report.Bytes, "\r\n");
-    EXPECT_FALSE(IsValidTestFile(report.Bytes));
+    EXPECT_EQ(BytesRead(report), "\r\n");
+    EXPECT_FALSE(IsValidTestFile(BytesRead(report)));
   }
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"T0413.dat"});
 }
@@ -113,7 +134,7 @@ TEST_F(PreparedReportTest, AnEmptyFileFailsIdentificationAndLeavesNoCopy) {
 TEST_F(PreparedReportTest, AMissingFileGivesNoBytesToIdentifyAndLeavesNothingBehind) {
   {
     const PreparedReport report = PrepareReport(folder_.File("absent.dat"));
-    EXPECT_FALSE(IsValidTestFile(report.Bytes));
+    EXPECT_FALSE(IsValidTestFile(BytesRead(report)));
   }
   EXPECT_TRUE(FolderContents().empty());
 }
@@ -129,7 +150,7 @@ TEST_F(PreparedReportTest, WhatAlreadyStandsAtTheCopysPathIsNeverTouched) {
       EXPECT_TRUE(report.Converted) << chosen;
       EXPECT_FALSE(report.Copy.Held()) << chosen;
       EXPECT_EQ(report.TestFileName, chosen);
-      EXPECT_EQ(ReadingOf(report.Bytes), ReadingOf(kCrLfReport)) << chosen;
+      EXPECT_EQ(ReadingOf(BytesRead(report)), ReadingOf(kCrLfReport)) << chosen;
     }
   }
   EXPECT_EQ(ReadBytes(folder_.path() / "T0413.dat.TXT"), "the user's own notes\r\n");
@@ -157,10 +178,10 @@ TEST_F(PreparedReportTest, WhenTheCopyCannotBeWrittenTheReportIsConvertedInMemor
   const PreparedReport report = PrepareReport(path);
   EXPECT_TRUE(report.Converted);
   EXPECT_FALSE(report.Copy.Held());
-  EXPECT_EQ(ReadingOf(report.Bytes), ReadingOf(kCrLfReport));
+  EXPECT_EQ(ReadingOf(BytesRead(report)), ReadingOf(kCrLfReport));
   // The list names the chosen file, which is what was analysed.
   EXPECT_EQ(report.TestFileName, path);
-  const RecordPassResult pass = RunRecordPass(report.Bytes, "Geophone resistance", report.TestFileName, SpecLimits{});
+  const RecordPassResult pass = RunRecordPass(BytesRead(report), "Geophone resistance", report.TestFileName, SpecLimits{});
   EXPECT_EQ(pass.OutOfSpecReport.rfind("Geophone resistance\r\nFile " + path + "\r\n", 0), 0u);
   EXPECT_EQ(FolderContents(), std::vector<std::string>{name});
 }
@@ -209,7 +230,7 @@ TEST_F(PreparedReportTest, AReportInAReadOnlyFolderIsConvertedInMemory) {
   EXPECT_TRUE(report.Converted);
   EXPECT_FALSE(report.Copy.Held());
   EXPECT_EQ(report.TestFileName, path);
-  EXPECT_EQ(ReadingOf(report.Bytes), ReadingOf(kCrLfReport));
+  EXPECT_EQ(ReadingOf(BytesRead(report)), ReadingOf(kCrLfReport));
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"T0413.dat"});
 }
 #endif
