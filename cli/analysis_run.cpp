@@ -18,7 +18,7 @@ std::uint64_t SizeOf(const std::string& path) {
   return error ? 0 : static_cast<std::uint64_t>(size);
 }
 
-FileReport AnalyseInput(const InputFile& input, const Settings& runSettings) {
+FileReport AnalyseInput(const InputFile& input, const Settings& runSettings, bool keepBoxes) {
   FileReport report;
   report.Input = input;
   if (!input.Problem.empty()) {
@@ -29,14 +29,16 @@ FileReport AnalyseInput(const InputFile& input, const Settings& runSettings) {
   // The analysis corrects a bar count outside 10..30 in the settings it is
   // given: every file gets the run's settings as they were.
   Settings settings = runSettings;
-  report.Analysis = AnalyseReportFile(input.Path, input.Path, settings);
+  AnalysisOptions options;
+  if (!keepBoxes) options.OnOutOfSpecBox = [](const OutOfSpecBox&) {};
+  report.Analysis = AnalyseReportFile(input.Path, input.Path, settings, options);
   return report;
 }
 
 }  // namespace
 
 std::vector<FileReport> AnalyseInputs(const std::vector<InputFile>& inputs, const Settings& settings,
-                                      int jobs) {
+                                      int jobs, bool keepBoxes) {
   std::vector<FileReport> reports(inputs.size());
   std::vector<std::uint64_t> sizes(inputs.size());
   std::uint64_t totalBytes = 0;
@@ -52,7 +54,7 @@ std::vector<FileReport> AnalyseInputs(const std::vector<InputFile>& inputs, cons
 
   auto work = [&] {
     for (std::size_t i = next++; i < inputs.size(); i = next++) {
-      reports[i] = AnalyseInput(inputs[i], settings);
+      reports[i] = AnalyseInput(inputs[i], settings, keepBoxes);
       progress.FileDone(sizes[i]);
     }
     std::lock_guard<std::mutex> lock(mutex);

@@ -95,8 +95,12 @@ int Run(int argc, char** argv) {
   NativeOutputs nativeOutputs;
   if (!nativeOutputs.Prepare(options)) return kExitFailed;
 
+  // Only the table and the written outputs name boxes; a quiet run without
+  // them needs the verdict alone.
+  const bool keepBoxes = !options.Quiet || !options.JsonFile.empty() || !options.CsvFolder.empty() ||
+                         !options.HistoryFile.empty() || !options.HtmlFile.empty();
   const std::vector<FileReport> reports = AnalyseInputs(WalkInputs(options.Paths, options.Recursive),
-                                                        options.RunSettings, options.Jobs);
+                                                        options.RunSettings, options.Jobs, keepBoxes);
   const RunSummary summary = SummariseRun(reports);
   ReportProblems(reports);
   // A run whose every input was already named as a problem needs no more.

@@ -35,8 +35,8 @@ RunSummary SummariseRun(const std::vector<FileReport>& reports) {
       summary.NoReportFound = false;
     }
     if (IsFailure(report)) ++summary.Failed;
+    if (report.Analysis.OutOfSpecFound()) summary.OutOfSpecification = true;
     for (const OutOfSpecBox& box : report.Analysis.OutOfSpecBoxes) {
-      summary.OutOfSpecification = true;
       for (const OutOfSpecChannel& channel : box.Channels) {
         entries.push_back({box.BoxNumber, {index, channel.Channel, channel.Value}});
       }
