@@ -127,8 +127,11 @@ class HostileSettings(CommandTest):
             settings = self.write(f"settings{length}.def", image[:length])
             return length, run("--json", "-", "-q", "--settings", settings, report)
 
+        lengths = range(0, 1001)
+        if os.environ.get("VORNA_SANITIZED"):
+            lengths = sorted(set(range(0, 1001, 25)) | {1, 2, 3, 4, 947, 948, 951, 952, 953, 999, 1000})
         with concurrent.futures.ThreadPoolExecutor(4) as pool:
-            for length, (code, out, err) in pool.map(run_with_length, range(0, 1001)):
+            for length, (code, out, err) in pool.map(run_with_length, lengths):
                 with self.subTest(length=length):
                     self.assertIn(code, (0, 1), err)
                     self.assertEqual(err, "")
