@@ -78,14 +78,12 @@ std::string DatesOf(const std::vector<FileReport>& reports) {
 }
 
 std::string SummaryParagraph(const RunSummary& summary, const std::string& program) {
-  std::size_t channels = 0;
-  for (const FailingBox& box : summary.Boxes) channels += box.Failures.size();
   std::string text = Plural(summary.Files, "file", "files") + ": " + std::to_string(summary.Analysed) +
                      " analysed, " + std::to_string(summary.NotAnalysed) + " not analysed, " +
                      std::to_string(summary.Failed) + " failed. ";
   text += summary.Boxes.empty() ? std::string("No box out of specification.")
                                 : "Out of specification: " + Plural(summary.Boxes.size(), "box", "boxes") + ", " +
-                                      Plural(channels, "channel", "channels") + ".";
+                                      Plural(FailingChannelCount(summary), "channel", "channels") + ".";
   return "<p class=\"summary\">" + text + " Made by " + program + ".</p>\n";
 }
 
@@ -117,21 +115,17 @@ std::string ReportRows(const std::vector<FileReport>& reports) {
 
 std::string BoxRows(const std::vector<FileReport>& reports, const RunSummary& summary) {
   std::string html;
-  for (const FailingBox& box : summary.Boxes) {
-    bool first = true;
-    for (std::size_t f = 0; f < box.Failures.size();) {
-      const FileReport& report = reports[box.Failures[f].Report];
-      std::string channels;
-      for (; f < box.Failures.size() && &reports[box.Failures[f].Report] == &report; ++f) {
-        if (!channels.empty()) channels += ", ";
-        channels += std::to_string(box.Failures[f].Channel) + ": " + ShortestFloatText(box.Failures[f].Value);
-        if (!report.Analysis.Type.UnitText.empty()) channels += " " + Escaped(report.Analysis.Type.UnitText);
-      }
-      html += "<tr>" + Cell(first ? ShortestFloatText(box.Box) : "", "number") +
-              Cell(Escaped(report.Analysis.TestName)) + Cell(Escaped(report.Analysis.TestDate), "date") + Cell(channels) +
-              Cell(Escaped(report.Input.Path)) + "</tr>\n";
-      first = false;
+  for (const BoxReportRow& row : BoxReportRows(summary)) {
+    const FileReport& report = reports[row.Report];
+    std::string channels;
+    for (const BoxFailure& failure : row.Failures) {
+      if (!channels.empty()) channels += ", ";
+      channels += std::to_string(failure.Channel) + ": " + ShortestFloatText(failure.Value);
+      if (!report.Analysis.Type.UnitText.empty()) channels += " " + Escaped(report.Analysis.Type.UnitText);
     }
+    html += "<tr>" + Cell(row.FirstOfBox ? ShortestFloatText(row.Box) : "", "number") +
+            Cell(Escaped(report.Analysis.TestName)) + Cell(Escaped(report.Analysis.TestDate), "date") + Cell(channels) +
+            Cell(Escaped(report.Input.Path)) + "</tr>\n";
   }
   return html;
 }

@@ -62,4 +62,24 @@ RunSummary SummariseRun(const std::vector<FileReport>& reports) {
   return summary;
 }
 
+std::vector<BoxReportRow> BoxReportRows(const RunSummary& summary) {
+  std::vector<BoxReportRow> rows;
+  for (const FailingBox& box : summary.Boxes) {
+    for (std::size_t f = 0; f < box.Failures.size(); ++f) {
+      const BoxFailure& failure = box.Failures[f];
+      if (f == 0 || failure.Report != box.Failures[f - 1].Report) {
+        rows.push_back({box.Box, f == 0, failure.Report, {}});
+      }
+      rows.back().Failures.push_back(failure);
+    }
+  }
+  return rows;
+}
+
+std::size_t FailingChannelCount(const RunSummary& summary) {
+  std::size_t channels = 0;
+  for (const FailingBox& box : summary.Boxes) channels += box.Failures.size();
+  return channels;
+}
+
 }  // namespace vorna

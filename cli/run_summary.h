@@ -35,6 +35,22 @@ struct RunSummary {
   int ExitCode = 0;
 };
 
+// One row of the lists of failing boxes: the failures of one box in one
+// report, its channels in order.
+struct BoxReportRow {
+  float Box = 0;
+  bool FirstOfBox = false;  // the first row of its box
+  std::size_t Report = 0;
+  std::vector<BoxFailure> Failures;
+};
+
+// The rows of every failing box, in the order of `summary.Boxes`, each box's
+// reports in input order.
+std::vector<BoxReportRow> BoxReportRows(const RunSummary& summary);
+
+// Failing channels across the run.
+std::size_t FailingChannelCount(const RunSummary& summary);
+
 // The summary of `reports`: exit 2 when any report failed or no report was
 // found, else 1 when any analysed report has a box out of specification,
 // else 0.

@@ -56,27 +56,21 @@ std::string RunTable(const std::vector<FileReport>& reports, const RunSummary& s
   if (summary.Boxes.empty()) {
     text += "No box out of specification.\n";
   } else {
-    std::size_t channels = 0;
-    for (const FailingBox& box : summary.Boxes) channels += box.Failures.size();
     text += "Out of specification: " + Plural(summary.Boxes.size(), "box", "boxes") + ", " +
-            Plural(channels, "channel", "channels") + "\n";
+            Plural(FailingChannelCount(summary), "channel", "channels") + "\n";
     // One row per box and report: its failing channels side by side.
     TextTable boxes({A::Left, A::Left, A::Left, A::Left, A::Left});
     boxes.Add({"Box", "Test", "Date", "Channels out of specification", "File"});
-    for (const FailingBox& box : summary.Boxes) {
-      bool first = true;
-      for (std::size_t f = 0; f < box.Failures.size();) {
-        const FileReport& report = reports[box.Failures[f].Report];
-        std::string channels;
-        for (; f < box.Failures.size() && &reports[box.Failures[f].Report] == &report; ++f) {
-          if (!channels.empty()) channels += ", ";
-          channels += std::to_string(box.Failures[f].Channel) + ": " +
-                      ValueWithUnit(box.Failures[f].Value, report.Analysis.Type.UnitText);
-        }
-        boxes.Add({first ? ShortestFloatText(box.Box) : "", TerminalText(report.Analysis.TestName),
-                   TerminalText(report.Analysis.TestDate), channels, TerminalText(report.Input.Path)});
-        first = false;
+    for (const BoxReportRow& row : BoxReportRows(summary)) {
+      const FileReport& report = reports[row.Report];
+      std::string channels;
+      for (const BoxFailure& failure : row.Failures) {
+        if (!channels.empty()) channels += ", ";
+        channels += std::to_string(failure.Channel) + ": " +
+                    ValueWithUnit(failure.Value, report.Analysis.Type.UnitText);
       }
+      boxes.Add({row.FirstOfBox ? ShortestFloatText(row.Box) : "", TerminalText(report.Analysis.TestName),
+                 TerminalText(report.Analysis.TestDate), channels, TerminalText(report.Input.Path)});
     }
     text += boxes.Text();
   }
