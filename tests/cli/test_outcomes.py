@@ -2,9 +2,10 @@
 
 import os
 import pathlib
+import subprocess
 import unittest
 
-from cli_support import (CommandTest, IN_SPEC_ROWS, OUT_OF_SPEC_ROWS, SAMPLES, listing, report_text, run)
+from cli_support import (COMMAND, CommandTest, IN_SPEC_ROWS, OUT_OF_SPEC_ROWS, SAMPLES, listing, report_text, run)
 
 
 class ExitCodes(CommandTest):
@@ -103,6 +104,43 @@ class Table(CommandTest):
     def test_quiet_prints_nothing_and_keeps_the_exit_code(self):
         self.write("out.txt", report_text("Geophone resistance", OUT_OF_SPEC_ROWS))
         self.assertEqual(run("-q", self.folder / "out.txt"), (1, "", ""))
+
+
+class Progress(CommandTest):
+    def run_with_standard_error_on(self, terminal, paths):
+        """Runs -q -j 1 over `paths` with standard error on a terminal or a
+        pipe; returns what standard error received."""
+        if not terminal:
+            return run("-q", "-j", "1", *paths)[2]
+        main, secondary = os.openpty()
+        process = subprocess.Popen([COMMAND, "-q", "-j", "1", *map(str, paths)], stdout=subprocess.DEVNULL,
+                                   stderr=secondary)
+        os.close(secondary)
+        received = b""
+        while True:
+            try:
+                chunk = os.read(main, 4096)
+            except OSError:  # the terminal's far end has closed
+                break
+            if not chunk:
+                break
+            received += chunk
+        os.close(main)
+        process.wait(timeout=120)
+        return received.decode("utf-8", "replace")
+
+    def test_a_long_run_shows_progress_on_a_terminal_and_nothing_on_a_pipe(self):
+        # A run of several seconds: one large report named many times.
+        record = b"  1     501     900.0     905.2     910.0     899.5\r\n"
+        report = self.write("big.txt", report_text("Geophone resistance", IN_SPEC_ROWS) + record * 2_000_000)
+        paths = [report] * (4 if os.environ.get("VORNA_SANITIZED") else 8)
+        shown = self.run_with_standard_error_on(True, paths)
+        self.assertRegex(shown, r"\d+/%d files, [\d.]+ of [\d.]+ MB, [\d.]+ MB/s" % len(paths))
+        self.assertEqual(self.run_with_standard_error_on(False, paths), "")
+
+    def test_a_short_run_shows_no_progress_even_on_a_terminal(self):
+        report = self.write("small.txt", report_text("Geophone resistance", IN_SPEC_ROWS))
+        self.assertEqual(self.run_with_standard_error_on(True, [report]), "")
 
 
 class NothingLeftBehind(CommandTest):
