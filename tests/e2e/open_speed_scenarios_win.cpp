@@ -53,7 +53,7 @@ double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
 // Opens `path` through the dialog and returns the seconds from posting the
 // dialog's OK until the program answers a message again (the Open has run).
 double TimedOpen(const Program& program, const std::string& path) {
-  program.Click(1001);
+  program.Click(kOpenButton);
   HWND dialog = program.WaitForWindow(kOpenTitle);
   DWORD_PTR result = 0;
   SendMessageTimeoutA(Program::FileNameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
